@@ -1,0 +1,3 @@
+list(APPEND MALVORA_UI_SOURCES
+  mainform/tform1.cpp
+)

@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+
+#include "records/recordlist.h"
+
+TEST(Placeholder, Builds) { SUCCEED(); }
