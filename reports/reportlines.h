@@ -1,0 +1,40 @@
+// The write-line operation shared by the report writers and the CSV export.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+class WritableFile;
+
+// Writes single-byte (Windows-1252) lines, each followed by CR LF, to one
+// file. Lines are gathered and handed to the file in large pieces. A failed
+// write sets the error flag, which stays set for the rest of the run; writing
+// goes on with the next piece, so a partly written file stays on disk.
+class ReportLines {
+public:
+    explicit ReportLines(WritableFile& file);
+    ReportLines(const ReportLines&) = delete;
+    ReportLines& operator=(const ReportLines&) = delete;
+
+    // One line: the pieces one after another, then CR LF.
+    void writeline(std::string_view line) { writeline({line}); }
+    void writeline(std::initializer_list<std::string_view> pieces);
+
+    // Writes out what is still gathered and closes the file. Call once, at
+    // the end of the run; failed() then tells whether any write went wrong.
+    void close();
+    bool failed() const { return failed_; }
+
+private:
+    void flush();
+
+    WritableFile& file_;
+    std::string buffer_;
+    bool failed_ = false;
+    bool closed_ = false;
+};
+
+// Program text (UTF-8) as single-byte report text. Plain ASCII, which is
+// what numbers and dates nearly always are, passes unchanged.
+std::string ansitext(std::string_view utf8);
