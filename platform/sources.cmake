@@ -1,4 +1,7 @@
 list(APPEND MALVORA_CORE_SOURCES
+  platform/formatsettings.cpp
+  platform/datetimeformat.cpp
+  platform/localeformat.cpp
 )
 list(APPEND MALVORA_UI_SOURCES
   platform/qtext.cpp
