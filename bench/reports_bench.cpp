@@ -1,0 +1,118 @@
+// The brews report and the CSV export of 100,000 brews, each beside the time
+// to write the same number of bytes to a file and flush it, measured in the
+// same run. Usage: reports_bench [brews] [folder]
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/fakemessages.h"
+#include "records/fileops.h"
+#include "reports/brewsreport.h"
+#include "reports/csvexport.h"
+#include "reports/reportcontext.h"
+#include "reports/reportfile.h"
+#include "reports/reportlines.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+// The brew list's cells, filled once before the clock runs.
+class ListCells : public BrewListCells {
+public:
+    ListCells(const RecordList& records, const FormatSettings& fs)
+    {
+        rows_.push_back({"No.", "Brew Name", "Down", "Bottled", "Days1", "Days2", "Brew tmp", "Alc %",
+                         "Min use by", "Max use by", ""});
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const tbaccrec& r = *records[i];
+            rows_.push_back({std::to_string(r.num), getshortstring(r.kit), formatdate(r.down, fs),
+                             formatdate(r.bottled, fs), std::to_string(r.days1), std::to_string(r.days2),
+                             formatfixed(r.brewtemp, 1, fs), formatfixed(r.alc, 1, fs), formatdate(r.minub, fs),
+                             formatdate(r.maxub, fs), std::to_string(i + 1)});
+        }
+    }
+    int colcount() const override { return 11; }
+    int rowcount() const override { return static_cast<int>(rows_.size()); }
+    std::string cell(int col, int row) const override { return rows_[row][col]; }
+    int sortcol() const override { return 0; }
+
+private:
+    std::vector<std::vector<std::string>> rows_;
+};
+
+// Writes `bytes` bytes in 1 MiB pieces and flushes the file to disk.
+double writeandflush(const std::string& path, std::uintmax_t bytes)
+{
+    const std::vector<char> buffer(1 << 20, 'x');
+    const auto start = Clock::now();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    while (bytes > 0) {
+        const std::size_t n = static_cast<std::size_t>(std::min<std::uintmax_t>(bytes, buffer.size()));
+        if (::write(fd, buffer.data(), n) != static_cast<ssize_t>(n))
+            break;
+        bytes -= n;
+    }
+    ::fsync(fd);
+    ::close(fd);
+    return seconds(start);
+}
+
+void report(const char* what, double took, const std::string& path)
+{
+    const auto size = std::filesystem::file_size(path);
+    const double plain = writeandflush(path + ".plain", size);
+    std::printf("%-12s %.3f s   %6.1f MB   plain write %.3f s   ratio %.2f (budget 2)\n", what, took, size / 1e6,
+                plain, took / plain);
+    std::filesystem::remove(path + ".plain");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int brews = argc > 1 ? std::stoi(argv[1]) : 100000;
+    const std::filesystem::path folder = argc > 2 ? argv[2] : std::filesystem::temp_directory_path() / "malvora-bench";
+    std::filesystem::create_directories(folder);
+
+    RecordList list;
+    list.reserve(static_cast<std::size_t>(brews));
+    for (int i = 0; i < brews; ++i) {
+        BrewFields f = examplerecord(40000.0 + i);
+        f.num = i + 1;
+        f.kit = "Kit " + std::to_string(i % 500);
+        f.recordtype = i % 3;
+        f.fermkgused = i % 3 ? 1.25 : notgivenreal;
+        f.notes = "Brewed on a cold day, \"very\" clear.\r\nBottled early.";
+        createnewrec(list, f);
+    }
+    ReportContext ctx;
+    ctx.today = 45600;
+    const ListCells cells(list, ctx.fs);
+    FakeMessages messages;
+
+    const std::string html = (folder / brewsreportfile).string();
+    auto start = Clock::now();
+    writereportfile(realfileops(), messages, html, reportfailmessage,
+                    [&](ReportLines& out) { writebrewsreport(out, list, cells, ctx); });
+    const double brewsreport = seconds(start);
+
+    const std::string csv = (folder / csvdefaultname).string();
+    start = Clock::now();
+    writecsvfile(realfileops(), messages, csv, list, ctx.fs);
+    const double csvexport = seconds(start);
+
+    std::printf("brews %d\n", brews);
+    report("brews report", brewsreport, html);
+    report("csv export", csvexport, csv);
+    std::filesystem::remove(html);
+    std::filesystem::remove(csv);
+    return messages.shown.empty() ? 0 : 1;
+}
