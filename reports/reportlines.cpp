@@ -1,6 +1,7 @@
 #include "reports/reportlines.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/codepage.h"
 #include "records/fileops.h"
@@ -11,24 +12,38 @@ constexpr std::size_t chunksize = 64 * 1024;
 
 }  // namespace
 
-ReportLines::ReportLines(WritableFile& file) : file_(file) { buffer_.reserve(chunksize + 4096); }
+ReportLines::ReportLines(WritableFile& file) : file_(file), buffer_(new char[chunksize]) {}
 
 void ReportLines::writeline(std::initializer_list<std::string_view> pieces)
 {
     for (std::string_view piece : pieces)
-        buffer_.append(piece);
-    buffer_.append("\r\n");
-    if (buffer_.size() >= chunksize)
+        put(piece);
+    put("\r\n");
+}
+
+void ReportLines::put(std::string_view piece)
+{
+    if (piece.size() > chunksize - used_) {
         flush();
+        if (piece.size() > chunksize) {
+            writeout(piece.data(), piece.size());
+            return;
+        }
+    }
+    std::memcpy(buffer_.get() + used_, piece.data(), piece.size());
+    used_ += piece.size();
 }
 
 void ReportLines::flush()
 {
-    if (buffer_.empty())
-        return;
-    if (!file_.write(buffer_.data(), buffer_.size()))
+    writeout(buffer_.get(), used_);
+    used_ = 0;
+}
+
+void ReportLines::writeout(const char* data, std::size_t size)
+{
+    if (size != 0 && !file_.write(data, size))
         failed_ = true;
-    buffer_.clear();
 }
 
 void ReportLines::close()
@@ -41,9 +56,15 @@ void ReportLines::close()
         failed_ = true;
 }
 
-std::string ansitext(std::string_view utf8)
+namespace {
+
+bool isascii(std::string_view text)
 {
-    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return ascii ? std::string(utf8) : utf8toansi(utf8);
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
+
+}  // namespace
+
+std::string ansitext(std::string_view utf8) { return isascii(utf8) ? std::string(utf8) : utf8toansi(utf8); }
+
+std::string ansitext(std::string&& utf8) { return isascii(utf8) ? std::move(utf8) : utf8toansi(utf8); }

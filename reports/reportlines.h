@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,10 +28,13 @@ public:
     bool failed() const { return failed_; }
 
 private:
+    void put(std::string_view piece);
     void flush();
+    void writeout(const char* data, std::size_t size);
 
     WritableFile& file_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
     bool failed_ = false;
     bool closed_ = false;
 };
@@ -38,3 +42,4 @@ private:
 // Program text (UTF-8) as single-byte report text. Plain ASCII, which is
 // what numbers and dates nearly always are, passes unchanged.
 std::string ansitext(std::string_view utf8);
+std::string ansitext(std::string&& utf8);
