@@ -21,7 +21,8 @@ bool exactlynotgiven(double value) { return value == notgivenreal; }
 class BrewsPage {
 public:
     BrewsPage(ReportLines& out, const RecordList& records, const BrewListCells& list, const ReportContext& ctx)
-        : out_(out), records_(records), list_(list), ctx_(ctx), lastcol_(list.colcount() - 2)
+        : out_(out), records_(records), list_(list), ctx_(ctx), lastcol_(list.colcount() - 2),
+          fontline_("<FONT SIZE=" + ctx.FontSize + ">")
     {
     }
 
@@ -41,7 +42,8 @@ public:
     }
 
 private:
-    void font() { writefontline(out_, ctx_); }
+    // The font-tag line, built once: the page has several per brew.
+    void font() { out_.writeline(fontline_); }
 
     void cell(std::string_view open, std::string_view text)
     {
@@ -181,6 +183,7 @@ private:
     const BrewListCells& list_;
     const ReportContext& ctx_;
     const int lastcol_;
+    const std::string fontline_;
 };
 
 }  // namespace
