@@ -1,6 +1,14 @@
 list(APPEND MALVORA_CORE_SOURCES
+  mainform/brewrows.cpp
+  mainform/settings.cpp
 )
 list(APPEND MALVORA_UI_SOURCES
   mainform/tform1.cpp
+  mainform/tform1_brewcommands.cpp
+  mainform/tform1_commands.cpp
+  mainform/tform1_controls.cpp
+  mainform/tform1_dialogs.cpp
+  mainform/tform1_grid.cpp
+  mainform/tform1_reports.cpp
   mainform/tsortgrid.cpp
 )
