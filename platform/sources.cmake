@@ -1,6 +1,9 @@
 list(APPEND MALVORA_CORE_SOURCES
   platform/codepage.cpp
   platform/datafolder.cpp
+  platform/datetimeformat.cpp
+  platform/formatsettings.cpp
+  platform/localeformat.cpp
   platform/paths.cpp
   platform/posixfileops.cpp
 )
