@@ -7,4 +7,5 @@ list(APPEND MALVORA_UI_SOURCES
   platform/qtext.cpp
   platform/qtmessages.cpp
   platform/qtclock.cpp
+  platform/systemlocale.cpp
 )
