@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "records/valueparse.h"
+
 namespace {
 
 // One piece of a Qt format: a run of one pattern letter, or literal text.
@@ -101,14 +103,6 @@ std::string withoutdirectionmarks(std::string_view format)
     return out;
 }
 
-std::string trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 // Day, month and year with leading zeros in the order in which the format
 // first names them, joined by the separator when it is a plain one.
 DateFormatParts numericdate(const std::vector<Piece>& pieces)
@@ -120,7 +114,7 @@ DateFormatParts numericdate(const std::vector<Piece>& pieces)
         if (letter == 0 || order.find(letter) != std::string::npos)
             continue;
         if (order.size() == 1)
-            separator = trimmed(pieces[i - 1].letter == 0 ? pieces[i - 1].text : "");
+            separator = strip(pieces[i - 1].letter == 0 ? pieces[i - 1].text : "");
         order += letter;
     }
     for (char letter : { 'd', 'M', 'y' }) // a missing field goes last, in this order
