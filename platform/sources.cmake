@@ -17,4 +17,5 @@ list(APPEND MALVORA_UI_SOURCES
   platform/qtstartpaths.cpp
   platform/shell.cpp
   platform/singleinstance.cpp
+  platform/systemlocale.cpp
 )
