@@ -58,7 +58,7 @@ public:
     // Cell texts; row 0 is the heading. A cell outside the grid reads as empty,
     // and writing one does nothing.
     QString Cells(int col, int row) const;
-    void setCells(int col, int row, const QString& text);
+    void setCells(int col, int row, QString text);
 
     // Batching of many changes (see above). Calls nest; the view catches up
     // when the outermost endUpdate() runs.
@@ -71,8 +71,11 @@ public:
     void setRow(int row);
     // The column of the focused cell.
     int Col() const;
-    // The number of data rows that fit wholly in the visible area.
+    // The number of data rows wholly visible in the grid's area.
     int VisibleRowCount() const;
+    // The cell under `pos` (viewport coordinates): false outside every cell.
+    // The heading row is not part of the viewport.
+    bool MouseToCell(const QPoint& pos, int& col, int& row) const;
 
     // Column widths in pixels; every change, by the user or the program,
     // raises ColumnWidthsChanged.
@@ -127,15 +130,21 @@ signals:
     void BeginSort(int col);
     void EndSort(int col);
     void ColumnWidthsChanged();
+    // A mouse button came up over the cells (viewport coordinates). The grid
+    // opens no context menu of its own: its owner does that here.
+    void MouseUp(Qt::MouseButton button, const QPoint& pos);
 
 protected:
     void keyboardSearch(const QString& search) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     friend class TSortGridHeader;
     void headerClicked(int col, Qt::MouseButton button);
     bool findFrom(int firstRow);
     void moveTo(int row, int col);
+    void keepSelection();
+    ::CellReader cellReader() const;
 
     TSortGridModel* m_model = nullptr;
     TSortGridHeader* m_header = nullptr;
