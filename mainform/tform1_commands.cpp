@@ -204,10 +204,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (watched == grid)
             return gridKeyDown(static_cast<QKeyEvent*>(event));
         break;
-    case QEvent::MouseButtonRelease:
-        if (watched == grid->viewport())
-            return gridMouseUp(static_cast<QMouseEvent*>(event));
-        break;
     case QEvent::MouseButtonDblClick:
         if (watched == grid->viewport()) {
             gridclickrow = gridrowat(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -271,22 +267,22 @@ bool TForm1::gridKeyDown(QKeyEvent* key)
 }
 
 // A right click on a brew selects it and opens the pop-up menu.
-bool TForm1::gridMouseUp(QMouseEvent* mouse)
+void TForm1::gridMouseUp(Qt::MouseButton button, const QPoint& pos)
 {
-    if (mouse->button() != Qt::RightButton)
-        return false;
-    const int row = gridrowat(mouse->position().toPoint());
+    if (button != Qt::RightButton)
+        return;
+    const int row = gridrowat(pos);
     if (row <= 0)
-        return false;
+        return;
     grid->setRow(row);
-    PopupMenu->popup(mouse->globalPosition().toPoint());
-    return true;
+    PopupMenu->popup(grid->viewport()->mapToGlobal(pos));
 }
 
 int TForm1::gridrowat(const QPoint& viewportpos) const
 {
-    const int index = grid->rowAt(viewportpos.y());
-    return index < 0 ? 0 : index + 1;
+    int col = 0;
+    int row = 0;
+    return grid->MouseToCell(viewportpos, col, row) ? row : 0;
 }
 
 void TForm1::setbrewcommandsenabled(bool on)
