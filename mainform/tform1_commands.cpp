@@ -250,20 +250,18 @@ bool TForm1::FormKeyDown(QKeyEvent* key)
 
 bool TForm1::gridKeyDown(QKeyEvent* key)
 {
-    if (isenter(key) && key->modifiers() == Qt::AltModifier) {
-        Properties1Click();
-        return true;
-    }
     const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (isenter(key) && modifiers == Qt::NoModifier) {
-        Editaccount1Click();
-        return true;
-    }
-    if (plainkey(key, Qt::Key_Delete)) {
-        Deleteaccount1Click();
-        return true;
-    }
-    return false;
+    QAction* command = nullptr;
+    if (isenter(key) && modifiers == Qt::AltModifier)
+        command = Properties1;
+    else if (isenter(key) && modifiers == Qt::NoModifier)
+        command = Editaccount1;
+    else if (plainkey(key, Qt::Key_Delete))
+        command = Deleteaccount1;
+    if (!command)
+        return false;
+    command->trigger();
+    return true;
 }
 
 // A right click on a brew selects it and opens the pop-up menu.
