@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "mainform/brewrows.h"
 #include "platform/fakemessages.h"
 #include "records/fileops.h"
 #include "reports/brewsreport.h"
@@ -35,11 +36,9 @@ public:
         rows_.push_back({"No.", "Brew Name", "Down", "Bottled", "Days1", "Days2", "Brew tmp", "Alc %",
                          "Min use by", "Max use by", ""});
         for (std::size_t i = 0; i < records.size(); ++i) {
-            const tbaccrec& r = *records[i];
-            rows_.push_back({std::to_string(r.num), getshortstring(r.kit), formatdate(r.down, fs),
-                             formatdate(r.bottled, fs), std::to_string(r.days1), std::to_string(r.days2),
-                             formatfixed(r.brewtemp, 1, fs), formatfixed(r.alc, 1, fs), formatdate(r.minub, fs),
-                             formatdate(r.maxub, fs), std::to_string(i + 1)});
+            const auto texts = brewrowtexts(*records[i], fs);
+            rows_.emplace_back(texts.begin(), texts.end());
+            rows_.back().push_back(std::to_string(i + 1));
         }
     }
     int colcount() const override { return 11; }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "mainform/brewrows.h"
 #include "platform/formatsettings.h"
 #include "records/calendar.h"
 #include "records/fileops.h"
@@ -106,17 +107,10 @@ inline TableCells listcells(const RecordList& records, const FormatSettings& fs)
     TableCells t;
     t.rows.push_back({"No.", "Brew Name", "Down", "Bottled", "Days1", "Days2", "Brew tmp", "Alc %", "Min use by",
                       "Max use by", ""});
-    auto date = [&](TDateTime d, bool blank) { return blank ? std::string() : formatdate(d, fs); };
-    auto real = [&](double v) { return isnotgiven(v) ? std::string() : formatfixed(v, 1, fs); };
-    auto days = [](int v) { return v < 0 ? std::string() : std::to_string(v); };
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const tbaccrec& r = *records[i];
-        const std::string batch = getshortstring(r.batchname);
-        const bool named = batch.find_first_not_of(' ') != std::string::npos;
-        t.rows.push_back({r.num > 0 ? std::to_string(r.num) : "", named ? batch : getshortstring(r.kit),
-                          date(r.down, r.down == nodate), date(r.bottled, isoutdate(r.bottled)), days(r.days1),
-                          days(r.days2), real(r.brewtemp), real(r.alc), date(r.minub, r.minub == nodate),
-                          date(r.maxub, r.maxub == nodate), std::to_string(i + 1)});
+        const auto texts = brewrowtexts(*records[i], fs);
+        t.rows.emplace_back(texts.begin(), texts.end());
+        t.rows.back().push_back(std::to_string(i + 1));
     }
     if (records.empty())
         t.rows.push_back(std::vector<std::string>(11));
