@@ -1,4 +1,7 @@
 list(APPEND MALVORA_CORE_SOURCES
+  platform/codepage.cpp
+  platform/paths.cpp
+  platform/posixfileops.cpp
   platform/formatsettings.cpp
   platform/datetimeformat.cpp
   platform/localeformat.cpp
