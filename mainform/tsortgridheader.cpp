@@ -120,13 +120,25 @@ bool TSortGridHeader::onBorder(int x) const
     return atLeft || atRight;
 }
 
-void TSortGridHeader::mousePressEvent(QMouseEvent* event)
+void TSortGridHeader::noteTheButtonWentDown(QMouseEvent* event)
 {
     int x = event->position().toPoint().x();
     m_pressButton = event->button();
     m_borderDrag = event->button() == Qt::LeftButton && onBorder(x);
     m_pressCol = m_borderDrag ? -1 : logicalIndexAt(x);
+}
+
+void TSortGridHeader::mousePressEvent(QMouseEvent* event)
+{
+    noteTheButtonWentDown(event);
     QHeaderView::mousePressEvent(event);
+}
+
+// The second click of a double click is a click of its own.
+void TSortGridHeader::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    noteTheButtonWentDown(event);
+    QHeaderView::mouseDoubleClickEvent(event);
 }
 
 void TSortGridHeader::mouseReleaseEvent(QMouseEvent* event)
