@@ -144,7 +144,7 @@ private:
     bool findFrom(int firstRow);
     void moveTo(int row, int col);
     void keepSelection();
-    ::CellReader cellReader() const;
+    CellReader cellReader() const;
 
     TSortGridModel* m_model = nullptr;
     TSortGridHeader* m_header = nullptr;
