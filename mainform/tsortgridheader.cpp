@@ -12,17 +12,6 @@ constexpr int textMargin = 4;
 constexpr int arrowWidth = 9;
 constexpr int arrowHeight = 5;
 
-Qt::Alignment toqtalignment(const TFormatOptions& format)
-{
-    Qt::Alignment horz = format.AlignmentHorz == taRightJustify ? Qt::AlignRight
-        : format.AlignmentHorz == taCenter                      ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft;
-    Qt::Alignment vert = format.AlignmentVert == taBottomJustify ? Qt::AlignBottom
-        : format.AlignmentVert == taVerticalCenter               ? Qt::AlignVCenter
-                                                                 : Qt::AlignTop;
-    return horz | vert;
-}
-
 void drawarrow(QPainter* painter, const QRect& area, bool up, const QColor& color)
 {
     int left = area.right() - textMargin - arrowWidth + 1;
@@ -42,9 +31,11 @@ void drawarrow(QPainter* painter, const QRect& area, bool up, const QColor& colo
     painter->restore();
 }
 
-}  // namespace
+} // namespace
 
-TSortGridHeader::TSortGridHeader(TSortGrid* grid) : QHeaderView(Qt::Horizontal, grid), m_grid(grid)
+TSortGridHeader::TSortGridHeader(TSortGrid* grid)
+    : QHeaderView(Qt::Horizontal, grid)
+    , m_grid(grid)
 {
     setObjectName("gridheader");
     // Clicks are ours: the base class would select the column.
@@ -100,7 +91,7 @@ void TSortGridHeader::paintSection(QPainter* painter, const QRect& rect, int log
         painter->setFont(format.Font);
         painter->setPen(format.FontColor);
         QString text = shortened(m_grid->Cells(logicalIndex, 0), QFontMetrics(format.Font), textArea.width());
-        painter->drawText(textArea, int(toqtalignment(format)), text);
+        painter->drawText(textArea, int(qtalignment(format)), text);
         painter->restore();
     }
     if (sorted && rect.width() > arrowWidth + 2 * textMargin)

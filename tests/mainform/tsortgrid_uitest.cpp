@@ -71,7 +71,8 @@ protected:
 
     static void mouse(QHeaderView* header, QEvent::Type type, QPointF at, Qt::MouseButton button)
     {
-        Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        Qt::MouseButtons buttons
+            = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent event(type, at, header->viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(header->viewport(), &event);
     }
@@ -132,9 +133,9 @@ TEST_F(SortGridTest, ClicksOnAHeadingSortByTheDirectionRules)
         Qt::MouseButton button;
         TSortDirection expected;
     } steps[] = {
-        { 1, Qt::LeftButton, sdAscending },   // another column: ascending
-        { 1, Qt::LeftButton, sdDescending },  // same column, was ascending
-        { 1, Qt::LeftButton, sdAscending },   // same column, was descending
+        { 1, Qt::LeftButton, sdAscending }, // another column: ascending
+        { 1, Qt::LeftButton, sdDescending }, // same column, was ascending
+        { 1, Qt::LeftButton, sdAscending }, // same column, was descending
         { 1, Qt::RightButton, sdDescending },
         { 1, Qt::RightButton, sdDescending },
         { 2, Qt::RightButton, sdDescending },
@@ -172,7 +173,7 @@ TEST_F(SortGridTest, APressAndReleaseInDifferentColumnsOrOnABorderDoNotSort)
     mouse(header, QEvent::MouseButtonPress, border, Qt::LeftButton);
     QPointF dragged = border + QPointF(30, 0);
     QMouseEvent move(QEvent::MouseMove, dragged, header->viewport()->mapToGlobal(dragged), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(header->viewport(), &move);
     mouse(header, QEvent::MouseButtonRelease, dragged, Qt::LeftButton);
     EXPECT_TRUE(begins.empty());
@@ -220,7 +221,7 @@ TEST_F(SortGridTest, OneDataRowChangesTheArrowButMovesNothing)
 TEST_F(SortGridTest, FindWalksDownEveryColumnAndNeverTheHeading)
 {
     fill(brews);
-    grid.setSearchText("T");  // Stout (row 1), Bitter (row 3)
+    grid.setSearchText("T"); // Stout (row 1), Bitter (row 3)
     EXPECT_TRUE(grid.FindFirst());
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_TRUE(grid.FindNext());
@@ -230,7 +231,7 @@ TEST_F(SortGridTest, FindWalksDownEveryColumnAndNeverTheHeading)
     EXPECT_TRUE(grid.FindFirst());
     EXPECT_EQ(grid.Row(), 1);
 
-    grid.setSearchText("4");  // only in the position column
+    grid.setSearchText("4"); // only in the position column
     EXPECT_TRUE(grid.FindFirst());
     EXPECT_EQ(grid.Row(), 4);
     grid.setSearchText("Name");
@@ -258,7 +259,7 @@ TEST_F(SortGridTest, TypingMovesToTheNextRowStartingWithTheCharacterAndWraps)
 
 TEST_F(SortGridTest, FormatHookDecidesHowEachCellIsDrawn)
 {
-    fill({ { "", "", "" }, { "", "WW", "" } });  // row 1 is selected, row 2 drawn plain
+    fill({ { "", "", "" }, { "", "WW", "" } }); // row 1 is selected, row 2 drawn plain
     grid.setColWidths(1, 200);
     std::vector<std::pair<int, int>> asked;
     grid.setOnGetCellFormat([&](int col, int row, TFormatOptions& format) {
@@ -310,4 +311,4 @@ TEST(SortGridHeading, TooWideHeadingsAreShortenedWithTwoDots)
     EXPECT_EQ(TSortGridHeader::shortened("Brew tmp", metrics, 0), "..");
 }
 
-}  // namespace
+} // namespace
