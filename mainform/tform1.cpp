@@ -93,6 +93,7 @@ void TForm1::FormCreate(const StartPaths& paths)
     placewindow();
     readregistry();
     settimerinterval();
+    Timer->start();
     mygridclear();
     std::error_code ec;
     if (std::filesystem::exists(datafilename, ec))

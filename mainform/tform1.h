@@ -2,11 +2,11 @@
 // start-up and shutdown.
 //
 // The window's work is split over several files, one job each: tform1.cpp
-// (creation, layout, start-up, shutdown, the data file and the settings),
-// tform1_commands.cpp (menus, toolbar, keys, tabs, shopping list, links),
-// tform1_grid.cpp (the brew list), and the handlers of the brew commands,
-// reports and dialogs in tform1_brewcommands.cpp, tform1_reports.cpp and
-// tform1_dialogs.cpp.
+// (start-up, shutdown, the data file and the settings), tform1_controls.cpp
+// (the controls and their layout), tform1_commands.cpp (menus, toolbar, keys,
+// tabs, shopping list, help), tform1_grid.cpp (the brew list), and the
+// handlers of the brew commands, reports and dialogs in
+// tform1_brewcommands.cpp, tform1_reports.cpp and tform1_dialogs.cpp.
 #pragma once
 
 #include <QMainWindow>
@@ -217,9 +217,9 @@ protected:
 
 private:
     void createcontrols();
-    QWidget* createbrewssheet();
-    QWidget* createshoppingsheet();
-    QWidget* createlinkssheet();
+    void createbrewssheet();
+    void createshoppingsheet();
+    void createlinkssheet();
     void createactions();
     void createmenus();
     void createtoolbar();
