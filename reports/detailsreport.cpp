@@ -71,10 +71,17 @@ private:
         line("<hr>");
     }
 
-    void writeextractitems()
+    // The extracts as list items, then the fermentables' weight.
+    void writeextractlist()
     {
         for (const std::string& piece : printedlines(getextractsstring(rec_)))
             out_.writeline({"<li>", htmlescape(piece), "</li>"});
+        line("</ol>");
+        line("Fermentables:");
+        font();
+        line(fixedorblank(rec_.fermkgused, 3, ctx_));
+        font();
+        line(weightunit(ctx_));
     }
 
     void writeingredients()
@@ -96,13 +103,7 @@ private:
             line("<font size=\"1\"><b>Extracts:</b></td><td align=left><ol>");
             font();
             line("<font size=\"1\">");
-            writeextractitems();
-            line("</ol>");
-            line("Fermentables:");
-            font();
-            line(fixedorblank(rec_.fermkgused, 3, ctx_));
-            font();
-            line(weightunit(ctx_));
+            writeextractlist();
             line("</td><td> </td>");
         }
         line("<td>");
@@ -111,13 +112,7 @@ private:
         line("</td><td width= 30%>");
         if (rec_.recordtype == kindModifiedKit) {
             line("<font size=\"1\"><b>Extracts:</b><ol>");
-            writeextractitems();
-            line("</ol>");
-            line("Fermentables:");
-            font();
-            line(fixedorblank(rec_.fermkgused, 3, ctx_));
-            font();
-            line(weightunit(ctx_));
+            writeextractlist();
             line("<P>");
         }
         line("<font size=\"1\"><b>Additives:</b><ol>");

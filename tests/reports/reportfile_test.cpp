@@ -1,6 +1,4 @@
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "../records/tempfolder.h"
 #include "platform/fakemessages.h"
@@ -12,14 +10,6 @@
 #include "reports/reportfile.h"
 
 namespace {
-
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // A brews report big enough to need several writes.
 RecordList manybrews(int count)

@@ -78,6 +78,14 @@ inline std::vector<std::string> linesof(const std::string& page)
     return lines;
 }
 
+inline std::string readfile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
 inline int countof(const std::string& text, const std::string& part)
 {
     int n = 0;

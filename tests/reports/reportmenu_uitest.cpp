@@ -8,11 +8,10 @@
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
-#include <fstream>
-#include <sstream>
 
 #include "mainform/mainwindow.h"
 #include "mainform/tsortgrid.h"
+#include "reportfixture.h"
 #include "reports/csvexport.h"
 
 namespace {
@@ -28,14 +27,6 @@ public:
 public slots:
     void open(const QUrl& url) { paths.push_back(url.toLocalFile().toStdString()); }
 };
-
-std::string readfile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class ReportMenuTest : public MainWindowTest {
 protected:
