@@ -1,6 +1,11 @@
 #include "mainform/tform1.h"
 
+#include <QCoreApplication>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "knowledge/knowledgetab.h"
+#include "platform/qtext.h"
 
 namespace {
 
@@ -26,5 +31,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     shoppingsheet = addsheet(pc, "shoppingsheet", tr("Shopping list"));
     linkssheet = addsheet(pc, "linkssheet", tr("Links"));
     setCentralWidget(pc);
+    kbtab = new KnowledgeTab(fromqs(QCoreApplication::applicationDirPath()), messages, kbsheet);
+    (new QVBoxLayout(kbsheet))->addWidget(kbtab);
+    connect(pc, &QTabWidget::currentChanged, this, [this] {
+        if (pc->currentWidget() == kbsheet)
+            kbtab->enterTab();
+    });
     resize(700, 463);
 }

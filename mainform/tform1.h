@@ -3,6 +3,9 @@
 
 #include <QMainWindow>
 
+#include "platform/qtmessages.h"
+
+class KnowledgeTab;
 class QTabWidget;
 class QWidget;
 
@@ -17,4 +20,8 @@ public:
     QWidget* conversionsheet = nullptr;
     QWidget* shoppingsheet = nullptr;
     QWidget* linkssheet = nullptr;
+    KnowledgeTab* kbtab = nullptr;
+
+private:
+    QtMessages messages;
 };
