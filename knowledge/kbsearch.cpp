@@ -74,20 +74,22 @@ private:
     bool eof_ = false;
 };
 
-char upcasechar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// The upper-cased expansion of every byte, so that a line is expanded and
-// upper-cased in one pass.
+// The upper-cased expansion of every byte in an 8-byte slot, so that a line is
+// expanded and upper-cased in one pass of fixed-size copies.
 struct UpperExpansion {
-    std::array<std::string, 256> of;
+    std::array<std::array<char, 8>, 256> slot{};
+    std::array<unsigned char, 256> length{};
     UpperExpansion()
     {
         for (int c = 0; c < 256; ++c) {
             const auto b = static_cast<unsigned char>(c);
-            of[b] = iscode(b) ? upcase(fragmentof(b)) : std::string(1, upcasechar(static_cast<char>(b)));
+            const std::string text = iscode(b) ? upcase(fragmentof(b)) : upcase(std::string(1, static_cast<char>(b)));
+            std::copy(text.begin(), text.end(), slot[b].begin());
+            length[b] = static_cast<unsigned char>(text.size());
         }
     }
 };
+static_assert(maxfragment <= 8);
 
 const UpperExpansion& upperexpansion()
 {
@@ -95,22 +97,17 @@ const UpperExpansion& upperexpansion()
     return table;
 }
 
-void expandupper(std::string_view stored, std::string& out)
+// REQUIRES: `out` has room for stored.size() * maxfragment + 8 bytes.
+std::size_t expandupper(std::string_view stored, char* out)
 {
-    const auto& table = upperexpansion().of;
-    out.resize(stored.size() * maxfragment);
-    char* p = out.data();
+    const auto& table = upperexpansion();
+    char* p = out;
     for (char ch : stored) {
         const auto c = static_cast<unsigned char>(ch);
-        if (!iscode(c)) {
-            *p++ = table[c][0];
-        } else {
-            const std::string& f = table[c];
-            std::memcpy(p, f.data(), f.size());
-            p += f.size();
-        }
+        std::memcpy(p, table.slot[c].data(), 8);
+        p += table.length[c];
     }
-    out.resize(p - out.data());
+    return static_cast<std::size_t>(p - out);
 }
 
 bool isblank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
@@ -133,7 +130,8 @@ std::string upcase(std::string_view text)
 {
     std::string up(text);
     for (char& c : up)
-        c = upcasechar(c);
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return up;
 }
 
@@ -161,20 +159,26 @@ KbSearchEnd kbsearch(const std::string& path, std::string_view text, KbSearchEve
     bool wanttitle = true;
     bool toppart = true;
     std::string title;
-    std::string upper;
+    std::vector<char> upper;
     std::string_view line;
     std::size_t taken = 0;
     while (reader.next(line, taken)) {
-        expandupper(line, upper);
-        if (wanttitle && !isblank(upper)) {
-            title = titleof(line);
-            wanttitle = false;
-        }
         if (line.empty())
             toppart = false;
-        if (articlestart != lastlisted && contains(upper, pattern)) {
-            events.found(KbEntry{title, articlestart}, toppart);
-            lastlisted = articlestart;
+        // Once an article is listed and has its title, its other lines only
+        // need looking at for the separator.
+        if (wanttitle || articlestart != lastlisted) {
+            if (upper.size() < line.size() * maxfragment + 8)
+                upper.resize(line.size() * maxfragment + 8);
+            const std::string_view expanded(upper.data(), expandupper(line, upper.data()));
+            if (wanttitle && !isblank(expanded)) {
+                title = titleof(line);
+                wanttitle = false;
+            }
+            if (articlestart != lastlisted && contains(expanded, pattern)) {
+                events.found(KbEntry{title, articlestart}, toppart);
+                lastlisted = articlestart;
+            }
         }
         bytesread += static_cast<std::int64_t>(taken);
         // No fragment holds a hyphen, so the stored separator is the expanded one.

@@ -25,7 +25,7 @@ constexpr const char* knowname = "know.dat";
 constexpr int startrole = Qt::UserRole;
 // Past this many entries the frozen match list is drawn once more.
 constexpr int firstscreenful = 14;
-constexpr int searchboxwidth = 200;
+constexpr int searchboxwidth = 240;
 
 class WaitCursor {
 public:
@@ -92,6 +92,7 @@ public:
     void found(const KbEntry& entry, bool attop) override
     {
         auto* item = new QListWidgetItem(fromansi(entry.title));
+        item->setToolTip(item->text());  // long titles are cut off by the list's edge
         item->setData(startrole, QVariant::fromValue<qint64>(entry.start));
         const QSignalBlocker block(tab_.kblb);
         tab_.kblb->insertItem(attop ? 0 : tab_.kblb->count(), item);
