@@ -4,17 +4,9 @@
 
 #include "knowledge/fragments.h"
 #include "knowledge/kbsearch.h"
+#include "records/valueparse.h"
 
 namespace {
-
-// Leading and trailing spaces removed.
-std::string_view stripspaces(std::string_view s)
-{
-    const std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // The stored bytes from `in` up to the CR that ends the first "----", or to
 // the end of the file.
@@ -67,7 +59,7 @@ std::size_t headinglength(std::string_view text)
     while (pos < text.size()) {
         const std::size_t eol = text.find('\n', pos);
         const std::string_view line = text.substr(pos, eol == std::string_view::npos ? eol : eol - pos);
-        if (stripspaces(line).empty())
+        if (strip(line).empty())
             return pos;
         if (eol == std::string_view::npos)
             break;
@@ -102,7 +94,7 @@ KbArticleView kbarticleview(std::string_view article, std::string_view searchtex
         view.text.pop_back();
     view.headinglength = headinglength(view.text);
 
-    const std::string pattern = upcase(stripspaces(searchtext));
+    const std::string pattern = upcase(strip(searchtext));
     view.matchlength = pattern.size();
     if (!pattern.empty()) {
         const std::string upper = upcase(view.text);
