@@ -1,9 +1,12 @@
 #include "knowledge/kbsearch.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "knowledge/fragments.h"

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <climits>
+#include <optional>
 
 #include "knowledge/kbarticle.h"
 #include "knowledge/kbsearch.h"
@@ -232,24 +233,31 @@ void KnowledgeTab::kbsearchbuttonClick()
         kbedit->setFocus();
         return;
     }
+    runsearch(text);
+}
+
+void KnowledgeTab::runsearch(const std::string& text)
+{
     searching_ = true;
     SearchRun run(*this);
     const KbSearchEnd end = kbsearch(knowfile(), text, run);
     run.restorecursor();
-    if (end == KbSearchEnd::notopened) {
+    if (end == KbSearchEnd::notopened)
         notfound();
-    } else if (end == KbSearchEnd::finished) {
-        if (kblb->count() == 0) {
-            messages_.showmsg(fromqs(tr("Search string not found")));
-        } else {
-            kbedit->clear();
-            {
-                const QSignalBlocker block(kblb);
-                kblb->setCurrentRow(0);
-            }
-            kblbClick();
-        }
+    else if (end == KbSearchEnd::finished && kblb->count() == 0)
+        messages_.showmsg(fromqs(tr("Search string not found")));
+    else if (end == KbSearchEnd::finished)
+        showfirst();
+}
+
+void KnowledgeTab::showfirst()
+{
+    kbedit->clear();
+    {
+        const QSignalBlocker block(kblb);
+        kblb->setCurrentRow(0);
     }
+    kblbClick();
 }
 
 bool KnowledgeTab::eventFilter(QObject* watched, QEvent* event)

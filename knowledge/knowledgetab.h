@@ -44,6 +44,8 @@ private:
 
     void createControls();
     void layoutControls();
+    void runsearch(const std::string& text);
+    void showfirst();
     bool kbsearcheditKeyPress(int key);
     void kblbCurrentRowChanged();
     void showarticle(const KbArticleView& view);

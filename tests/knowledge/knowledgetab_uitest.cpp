@@ -184,6 +184,15 @@ TEST_F(KnowledgeTabTest, ClickingSearchAgainBeforeTheStopLandsStartsNoSecondSear
     EXPECT_FALSE(tab.searching());
 }
 
+TEST_F(KnowledgeTabTest, ClosingTheWindowEndsARunningSearch)
+{
+    writeknow(longknow(2000));
+    QTimer::singleShot(0, &tab, [&] { tab.close(); });
+    search("MALT");
+    EXPECT_LT(tab.kblb->count(), 2000);
+    EXPECT_FALSE(tab.searching());
+}
+
 TEST_F(KnowledgeTabTest, ClickingTheListWithNothingSelectedChangesNothing)
 {
     writeknow(kbfiles::knowbytes(threearticles));
