@@ -6,32 +6,17 @@
 #include "platform/codepage.h"
 #include "records/fileops.h"
 
-namespace {
-
-constexpr std::size_t chunksize = 64 * 1024;
-
-}  // namespace
-
 ReportLines::ReportLines(WritableFile& file) : file_(file), buffer_(new char[chunksize]) {}
 
-void ReportLines::writeline(std::initializer_list<std::string_view> pieces)
+void ReportLines::putlarge(std::string_view piece)
 {
-    for (std::string_view piece : pieces)
-        put(piece);
-    put("\r\n");
-}
-
-void ReportLines::put(std::string_view piece)
-{
-    if (piece.size() > chunksize - used_) {
-        flush();
-        if (piece.size() > chunksize) {
-            writeout(piece.data(), piece.size());
-            return;
-        }
+    flush();
+    if (piece.size() > chunksize) {
+        writeout(piece.data(), piece.size());
+        return;
     }
-    std::memcpy(buffer_.get() + used_, piece.data(), piece.size());
-    used_ += piece.size();
+    std::memcpy(buffer_.get(), piece.data(), piece.size());
+    used_ = piece.size();
 }
 
 void ReportLines::flush()

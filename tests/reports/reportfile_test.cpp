@@ -60,7 +60,7 @@ TEST(ReportFile, FileThatCannotBeCreatedWritesNothing)
 
 TEST(ReportFile, FailedWriteShowsTheReportsMessageAndKeepsWriting)
 {
-    const RecordList brews = manybrews(300);
+    const RecordList brews = manybrews(3000);
     const ReportContext ctx = samplecontext();
     const TableCells cells = listcells(brews, ctx.fs);
     auto write = [&](ReportLines& out) { writebrewsreport(out, brews, cells, ctx); };
@@ -69,7 +69,7 @@ TEST(ReportFile, FailedWriteShowsTheReportsMessageAndKeepsWriting)
     FakeMessages quiet;
     ASSERT_TRUE(writereportfile(whole, quiet, "r", reportfailmessage, write));
     EXPECT_TRUE(quiet.shown.empty());
-    ASSERT_GT(whole.writes, 2) << "the page should take several writes";
+    ASSERT_GE(whole.writes, 2) << "the page should take more than one write";
 
     MemoryFileOps ops;
     ops.failingwrite = 0;
