@@ -2,14 +2,10 @@
 #include <optional>
 
 #include "platform/formatsettings.h"
+#include "platform/formattokens.h"
 #include "records/calendar.h"
 
 namespace {
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
 
 bool equalsnocase(std::string_view a, std::string_view b)
 {
@@ -21,31 +17,6 @@ bool equalsnocase(std::string_view a, std::string_view b)
     return true;
 }
 
-// The length of the run of the same letter (either case) starting at i.
-std::size_t runlength(std::string_view format, std::size_t i)
-{
-    std::size_t n = 1;
-    while (i + n < format.size() && lower(format[i + n]) == lower(format[i]))
-        ++n;
-    return n;
-}
-
-std::string twodigits(int n)
-{
-    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
-}
-
-std::string fourdigits(int n)
-{
-    std::string s = std::to_string(n);
-    return s.size() < 4 ? std::string(4 - s.size(), '0') + s : s;
-}
-
-std::string number(int n, std::size_t width)
-{
-    return width >= 2 ? twodigits(n) : std::to_string(n);
-}
-
 bool hasampm(std::string_view format)
 {
     for (std::size_t i = 0; i + 4 <= format.size(); ++i)
@@ -54,34 +25,26 @@ bool hasampm(std::string_view format)
     return false;
 }
 
+// The settings' short date format, read again only when it has changed.
+const DatePattern& shortdatepattern(const FormatSettings& fs)
+{
+    if (!fs.shortDatePattern.readfrom(fs.shortDateFormat, fs.dateSeparator))
+        fs.shortDatePattern = DatePattern(fs.shortDateFormat, fs.dateSeparator);
+    return fs.shortDatePattern;
+}
+
 } // namespace
+
+void appenddate(std::string& out, TDateTime date, const FormatSettings& fs)
+{
+    if (isdatetimeinrange(date))
+        shortdatepattern(fs).append(out, decodedate(date));
+}
 
 std::string formatdate(TDateTime date, const FormatSettings& fs)
 {
-    if (!isdatetimeinrange(date))
-        return {};
-    const CivilDate c = decodedate(date);
-    const std::string_view format = fs.shortDateFormat;
     std::string out;
-    for (std::size_t i = 0; i < format.size();) {
-        const char token = lower(format[i]);
-        if (token != 'd' && token != 'm' && token != 'y') {
-            if (format[i] == '/')
-                out += fs.dateSeparator;
-            else
-                out += format[i];
-            ++i;
-            continue;
-        }
-        const std::size_t width = runlength(format, i);
-        i += width;
-        if (token == 'd')
-            out += number(c.day, width);
-        else if (token == 'm')
-            out += number(c.month, width);
-        else
-            out += width <= 2 ? twodigits(c.year % 100) : fourdigits(c.year);
-    }
+    appenddate(out, date, fs);
     return out;
 }
 
@@ -107,14 +70,14 @@ std::string formattime(TDateTime date, const FormatSettings& fs)
             ++i;
             continue;
         }
-        const std::size_t width = runlength(format, i);
-        i += width;
+        const int width = runlength(format, i) >= 2 ? 2 : 1;
+        i += runlength(format, i);
         if (token == 'h')
-            out += number(twelvehour ? (hour % 12 == 0 ? 12 : hour % 12) : hour, width);
+            appendnumber(out, twelvehour ? (hour % 12 == 0 ? 12 : hour % 12) : hour, width);
         else if (token == 'n')
-            out += number(minute, width);
+            appendnumber(out, minute, width);
         else
-            out += number(second, width);
+            appendnumber(out, second, width);
     }
     return out;
 }

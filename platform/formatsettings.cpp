@@ -6,96 +6,50 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/decimaldigits.h"
+#include "platform/tailwriter.h"
+
 namespace {
 
-// A finite number as decimal digits: value = 0.d1d2d3... x 10^exponent.
-// No trailing zeros; zero has no digits.
-struct Decimal {
-    std::string digits;
-    int exponent = 0;
-    bool negative = false;
-};
+// Room for any number's text besides its decimal separator: a sign, up to 18
+// digits before the separator, up to 18 after it, or an exponent form.
+constexpr std::size_t numberroom = 40;
 
-// The shortest digits that read back as the same double, so that a value
-// typed as 2.675 is rounded as 2.675 and not as its binary neighbour.
-Decimal todecimal(double value)
+// Digits [from, to) of d, '0' where d has none.
+void putdigits(TailWriter& out, const Decimal& d, int from, int to)
 {
-    Decimal d;
-    d.negative = std::signbit(value);
-    if (value == 0)
-        return d;
-    char buf[64];
-    const auto end
-        = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
-    const char* p = buf;
-    for (; p != end && *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits += *p;
-    int exp = 0;
-    if (p != end)
-        std::from_chars(p + 1 + (p[1] == '+'), end, exp);
-    d.exponent = exp + 1;
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
-    return d;
-}
-
-// Keeps `keep` significant digits, rounding halves away from zero.
-void roundto(Decimal& d, int keep)
-{
-    if (keep >= int(d.digits.size()))
-        return;
-    if (keep < 0) {
-        d.digits.clear();
-        return;
-    }
-    const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
-    if (up) {
-        int i = keep - 1;
-        while (i >= 0 && d.digits[i] == '9')
-            d.digits[i--] = '0';
-        if (i >= 0) {
-            ++d.digits[i];
-        } else {
-            d.digits.insert(d.digits.begin(), '1');
-            ++d.exponent;
-        }
-    }
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
-}
-
-// The digit at position i (0 is the first significant one), 0 past the end.
-char digitat(const Decimal& d, int i)
-{
-    return i >= 0 && i < int(d.digits.size()) ? d.digits[i] : '0';
+    for (int i = from; i < to; ++i)
+        out.put(d.at(i));
 }
 
 // 1.234568E10, 1E-5: the mantissa without trailing zeros, then the exponent.
-std::string exponentform(const Decimal& d, const FormatSettings& fs)
+void putexponentform(TailWriter& out, const Decimal& d, const FormatSettings& fs)
 {
-    std::string out = d.negative ? "-" : "";
-    out += d.digits[0];
-    if (d.digits.size() > 1)
-        out += fs.decimalSeparator + d.digits.substr(1);
-    return out + "E" + std::to_string(d.exponent - 1);
+    if (d.negative)
+        out.put('-');
+    out.put(d.digits[0]);
+    if (d.count > 1) {
+        out.put(fs.decimalSeparator);
+        putdigits(out, d, 1, d.count);
+    }
+    out.put('E');
+    out.putnumber(d.exponent - 1, 1);
 }
 
-// The digits before the decimal separator.
-std::string integerpart(const Decimal& d)
+// The sign and the digits before the decimal separator.
+void putintegerpart(TailWriter& out, const Decimal& d)
 {
-    if (d.exponent <= 0)
-        return "0";
-    std::string out;
-    for (int i = 0; i < d.exponent; ++i)
-        out += digitat(d, i);
-    return out;
+    if (d.negative)
+        out.put('-');
+    if (d.count == 0 || d.exponent <= 0)
+        out.put('0');
+    else
+        putdigits(out, d, 0, d.exponent);
 }
 
-std::string nonfinite(double value)
+void appendnonfinite(std::string& out, double value)
 {
-    return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
+    out += std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
 }
 
 } // namespace
@@ -110,46 +64,56 @@ FormatSettings commadecimalsettings()
     return fs;
 }
 
-std::string formatfixed(double value, int decimals, const FormatSettings& fs)
+void appendfixed(std::string& out, double value, int decimals, const FormatSettings& fs)
 {
     constexpr int precision = 7;
     if (!std::isfinite(value))
-        return nonfinite(value);
+        return appendnonfinite(out, value);
     decimals = std::clamp(decimals, 0, 18);
     Decimal d = todecimal(value);
     roundto(d, std::min(precision, d.exponent + decimals));
-    if (d.digits.empty())
+    TailWriter writer(out, numberroom + fs.decimalSeparator.size());
+    if (d.count == 0)
         d.negative = false; // -0.001 shows as 0.00, not -0.00
     else if (d.exponent > precision)
-        return exponentform(d, fs);
-    std::string out = d.negative ? "-" : "";
-    out += d.digits.empty() ? "0" : integerpart(d);
+        return putexponentform(writer, d, fs);
+    putintegerpart(writer, d);
     if (decimals > 0) {
-        out += fs.decimalSeparator;
-        for (int i = 0; i < decimals; ++i)
-            out += digitat(d, d.exponent + i);
+        writer.put(fs.decimalSeparator);
+        putdigits(writer, d, d.exponent, d.exponent + decimals);
     }
+}
+
+void appendgeneral(std::string& out, double value, const FormatSettings& fs)
+{
+    constexpr int precision = 15;
+    if (!std::isfinite(value))
+        return appendnonfinite(out, value);
+    Decimal d = todecimal(value);
+    roundto(d, precision);
+    TailWriter writer(out, numberroom + fs.decimalSeparator.size());
+    if (d.count == 0)
+        return writer.put('0');
+    if (d.exponent > precision || d.exponent < -3)
+        return putexponentform(writer, d, fs);
+    putintegerpart(writer, d);
+    if (d.count > d.exponent) {
+        writer.put(fs.decimalSeparator);
+        putdigits(writer, d, d.exponent, d.count);
+    }
+}
+
+std::string formatfixed(double value, int decimals, const FormatSettings& fs)
+{
+    std::string out;
+    appendfixed(out, value, decimals, fs);
     return out;
 }
 
 std::string formatgeneral(double value, const FormatSettings& fs)
 {
-    constexpr int precision = 15;
-    if (!std::isfinite(value))
-        return nonfinite(value);
-    Decimal d = todecimal(value);
-    roundto(d, precision);
-    if (d.digits.empty())
-        return "0";
-    if (d.exponent > precision || d.exponent < -3)
-        return exponentform(d, fs);
-    std::string out = d.negative ? "-" : "";
-    out += integerpart(d);
-    if (int(d.digits.size()) > d.exponent) {
-        out += fs.decimalSeparator;
-        for (int i = d.exponent; i < int(d.digits.size()); ++i)
-            out += digitat(d, i);
-    }
+    std::string out;
+    appendgeneral(out, value, fs);
     return out;
 }
 
@@ -157,10 +121,11 @@ std::string formatgrouped(std::int64_t value, const FormatSettings& fs)
 {
     // The magnitude as unsigned, so that the most negative value has one too.
     const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : value;
-    const std::string digits = std::to_string(magnitude);
+    char digits[24];
+    const std::size_t count = std::size_t(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
     std::string out = value < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0)
             out += fs.thousandSeparator;
         out += digits[i];
     }

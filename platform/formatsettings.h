@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/datepattern.h"
 #include "records/tbaccrec.h"
 
 struct FormatSettings {
@@ -22,6 +23,11 @@ struct FormatSettings {
     std::string longTimeFormat = "hh:nn:ss";
     std::string timeAMString = "AM";
     std::string timePMString = "PM";
+
+    // The short date format as the date formatting last read it; it is read
+    // again whenever shortDateFormat or dateSeparator has changed since. Like
+    // the rest of the program, not for two threads at once.
+    mutable DatePattern shortDatePattern;
 };
 
 // Day-first settings with a comma decimal separator, for tests and examples.
@@ -32,10 +38,15 @@ FormatSettings commadecimalsettings();
 std::string formatfixed(double value, int decimals, const FormatSettings& fs);
 // The general form: up to 15 significant digits, no trailing zeros.
 std::string formatgeneral(double value, const FormatSettings& fs);
+// The same forms appended to `out`: a caller that reuses one string for many
+// values allocates nothing once the string has room.
+void appendfixed(std::string& out, double value, int decimals, const FormatSettings& fs);
+void appendgeneral(std::string& out, double value, const FormatSettings& fs);
 // A whole number with thousands separators: 28819 gives "28,819".
 std::string formatgrouped(std::int64_t value, const FormatSettings& fs);
 // A date in the short date format.
 std::string formatdate(TDateTime date, const FormatSettings& fs);
+void appenddate(std::string& out, TDateTime date, const FormatSettings& fs);
 // A time of day in the long time format.
 std::string formattime(TDateTime date, const FormatSettings& fs);
 // Short date, a space and the long time; the time is left out at midnight.

@@ -4,6 +4,8 @@ list(APPEND MALVORA_CORE_SOURCES
   platform/posixfileops.cpp
   platform/formatsettings.cpp
   platform/datetimeformat.cpp
+  platform/datepattern.cpp
+  platform/decimaldigits.cpp
   platform/localeformat.cpp
   platform/datafolder.cpp
 )

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <initializer_list>
 
 #include "reports/reportlines.h"
 
@@ -70,9 +71,9 @@ std::string_view recordtypename(std::int32_t recordtype)
     }
 }
 
-std::string blankifsentinel(std::string text, std::string_view sentinel)
+std::string_view blankifsentinel(std::string_view text, std::string_view sentinel)
 {
-    return text == sentinel ? std::string() : std::move(text);
+    return text == sentinel ? std::string_view() : text;
 }
 
 namespace {
@@ -90,10 +91,25 @@ std::string_view arrayview(const char* array, std::size_t size)
     return {array, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - array) : size - 1};
 }
 
-// Builds one line into a buffer that the caller reuses.
+// True when the text can stand in the line as it is: plain ASCII that needs
+// no quotes, as numbers and dates nearly always are.
+bool plainfield(std::string_view text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\r' || c == '\n' || static_cast<unsigned char>(c) >= 0x80;
+    });
+}
+
+// Builds one line into a buffer that the caller reuses. Numbers and dates are
+// written straight into the line, and only the rare one that is not plain
+// ASCII is converted and quoted afterwards.
 class CsvLine {
 public:
-    CsvLine(std::string& line, const FormatSettings& fs) : line_(line), fs_(fs) { line_.clear(); }
+    CsvLine(std::string& line, std::string& scratch, const FormatSettings& fs)
+        : line_(line), scratch_(scratch), fs_(fs)
+    {
+        line_.clear();
+    }
 
     void text(std::string_view value) { appendfield(next(), value); }
     void quoted(std::string_view value) { appendquoted(next(), value); }
@@ -110,9 +126,38 @@ public:
         else
             integer(value);
     }
-    void real(double value) { text(ansitext(formatgeneral(value, fs_))); }
-    void realorblank(double value) { text(blankifsentinel(ansitext(formatgeneral(value, fs_)), "-10000")); }
-    void date(TDateTime value) { text(ansitext(formatdate(value, fs_))); }
+    void real(double value)
+    {
+        const std::size_t from = start();
+        appendgeneral(line_, value, fs_);
+        finish(from);
+    }
+    void realorblank(double value)
+    {
+        const std::size_t from = start();
+        appendgeneral(line_, value, fs_);
+        if (blankifsentinel(tail(from), "-10000").empty())
+            line_.resize(from);
+        else
+            finish(from);
+    }
+    void date(TDateTime value)
+    {
+        const std::size_t from = start();
+        appenddate(line_, value, fs_);
+        finish(from);
+    }
+    // A field of several texts, each after the first preceded by `separator`.
+    void joined(std::initializer_list<std::string_view> texts, char separator)
+    {
+        scratch_.clear();
+        for (auto piece = texts.begin(); piece != texts.end(); ++piece) {
+            if (piece != texts.begin())
+                scratch_ += separator;
+            scratch_.append(*piece);
+        }
+        text(scratch_);
+    }
 
 private:
     std::string& next()
@@ -122,15 +167,28 @@ private:
         first_ = false;
         return line_;
     }
+    // Where the next field's text starts.
+    std::size_t start() { return next().size(); }
+    std::string_view tail(std::size_t from) const { return std::string_view(line_).substr(from); }
+    // The field written from `from` on, as single-byte text and quoted where
+    // it must be.
+    void finish(std::size_t from)
+    {
+        if (plainfield(tail(from)))
+            return;
+        scratch_ = ansitext(tail(from));
+        line_.resize(from);
+        appendfield(line_, scratch_);
+    }
 
     std::string& line_;
+    std::string& scratch_;
     const FormatSettings& fs_;
     bool first_ = true;
 };
 
-void appendcsvline(std::string& out, const tbaccrec& rec, const FormatSettings& fs)
+void buildcsvline(CsvLine& line, const tbaccrec& rec)
 {
-    CsvLine line(out, fs);
     line.integer(rec.num);
     line.text(shortview(rec.kit));
     line.date(rec.down);
@@ -150,13 +208,9 @@ void appendcsvline(std::string& out, const tbaccrec& rec, const FormatSettings& 
     line.integerorblank(rec.days2);
     line.realorblank(rec.brewtemp);
     // The five additives in one field, joined by single CRs.
-    std::string additives;
-    for (const tbrewkitstring* add : {&rec.add1, &rec.add2, &rec.add3, &rec.add4, &rec.add5}) {
-        if (add != &rec.add1)
-            additives += '\r';
-        additives.append(shortview(*add));
-    }
-    line.text(additives);
+    line.joined({shortview(rec.add1), shortview(rec.add2), shortview(rec.add3), shortview(rec.add4),
+                 shortview(rec.add5)},
+                '\r');
     line.text(shortview(rec.batchname));
     line.integer(rec.appearance);
     line.integer(rec.aroma);
@@ -171,17 +225,20 @@ void appendcsvline(std::string& out, const tbaccrec& rec, const FormatSettings& 
 
 std::string csvline(const tbaccrec& rec, const FormatSettings& fs)
 {
-    std::string line;
-    appendcsvline(line, rec, fs);
+    std::string line, scratch;
+    CsvLine built(line, scratch, fs);
+    buildcsvline(built, rec);
     return line;
 }
 
 void writecsv(ReportLines& out, const RecordList& records, const FormatSettings& fs)
 {
     out.writeline(csvheader);
-    std::string line;
+    // One line and one scratch buffer serve every brew.
+    std::string line, scratch;
     for (const auto& rec : records) {
-        appendcsvline(line, *rec, fs);
+        CsvLine built(line, scratch, fs);
+        buildcsvline(built, *rec);
         out.writeline(line);
     }
 }

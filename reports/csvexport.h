@@ -30,7 +30,7 @@ std::string csvquoted(std::string_view text);
 // "Kit", "Extract" or "Modified kit"; any unknown kind counts as a kit.
 std::string_view recordtypename(std::int32_t recordtype);
 // Empty text when `text` is exactly `sentinel`, otherwise `text`.
-std::string blankifsentinel(std::string text, std::string_view sentinel);
+std::string_view blankifsentinel(std::string_view text, std::string_view sentinel);
 
 // One brew's line (single-byte text, without the line end).
 std::string csvline(const tbaccrec& rec, const FormatSettings& fs);
