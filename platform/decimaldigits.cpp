@@ -28,10 +28,10 @@ bool fewdecimals(double magnitude, Decimal& d)
         const double scaled = magnitude * powers[k];
         if (scaled >= 0x1p50)
             return false;
-        const double whole = std::round(scaled);
-        if (whole != 0 && whole / powers[k] == magnitude) {
-            const auto end = std::to_chars(d.digits, d.digits + Decimal::maxdigits,
-                                           static_cast<std::uint64_t>(whole)).ptr;
+        // Below 2^50 adding a half is exact, so this rounds to the nearest.
+        const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
+        if (whole != 0 && static_cast<double>(whole) / powers[k] == magnitude) {
+            const auto end = std::to_chars(d.digits, d.digits + Decimal::maxdigits, whole).ptr;
             d.count = int(end - d.digits);
             d.exponent = d.count - k;
             striptrailingzeros(d);

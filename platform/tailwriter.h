@@ -37,6 +37,10 @@ public:
     void put(std::string_view text)
     {
         assert(text.size() <= static_cast<std::size_t>(end_ - p_));
+        if (text.size() == 1) { // a separator, most often: not worth a call
+            *p_++ = text[0];
+            return;
+        }
         std::memcpy(p_, text.data(), text.size());
         p_ += text.size();
     }

@@ -10,10 +10,11 @@ bool isnotgiven(double value)
     return std::nearbyint(value) == notgivenreal;
 }
 
-std::string getshortstring(const tbrewkitstring& s)
+std::string getshortstring(const tbrewkitstring& s) { return std::string(shortstringview(s)); }
+
+std::string_view shortstringview(const tbrewkitstring& s)
 {
-    const std::size_t len = std::min<std::size_t>(s.len, shortstringmax);
-    return std::string(s.text, len);
+    return {s.text, std::min<std::size_t>(s.len, shortstringmax)};
 }
 
 void setshortstring(tbrewkitstring& s, std::string_view text)

@@ -126,15 +126,21 @@ private:
 
     void writename(const tbaccrec& rec)
     {
-        const std::string batchname = getshortstring(rec.batchname);
+        const std::string_view batchname = shortstringview(rec.batchname);
         out_.writeline("<td>");
+        text_.clear();
         if (rec.recordtype == kindExtract) {
-            const std::string name = batchname.empty() ? "Unnamed Extract Brew" : htmlescape(batchname);
-            out_.writeline({"<FONT SIZE=", ctx_.FontSize, "><b><i>", name, "</i></b></td>"});
-        } else if (batchname.find_first_not_of(' ') != std::string::npos) {
-            out_.writeline({"<FONT SIZE=", ctx_.FontSize, "><b><i>", htmlescape(batchname), "</i></b></td>"});
+            if (batchname.empty())
+                text_ = "Unnamed Extract Brew";
+            else
+                appendescaped(text_, batchname);
+            out_.writeline({"<FONT SIZE=", ctx_.FontSize, "><b><i>", text_, "</i></b></td>"});
+        } else if (batchname.find_first_not_of(' ') != std::string_view::npos) {
+            appendescaped(text_, batchname);
+            out_.writeline({"<FONT SIZE=", ctx_.FontSize, "><b><i>", text_, "</i></b></td>"});
         } else {
-            out_.writeline({"<FONT SIZE=", ctx_.FontSize, "><b>", htmlescape(getshortstring(rec.kit)), "</b></td>"});
+            appendescaped(text_, shortstringview(rec.kit));
+            out_.writeline({"<FONT SIZE=", ctx_.FontSize, "><b>", text_, "</b></td>"});
         }
     }
 
@@ -146,25 +152,33 @@ private:
             return;
         }
         const bool star = rec.recordtype != kindKit && !exactlynotgiven(rec.fermkgused);
-        cell("<td align=right>", fixedtext(sugar, 3, ctx_) + (star ? "<sup>*</sup>" : ""));
+        text_.clear();
+        appendfixedtext(text_, sugar, 3, ctx_);
+        if (star)
+            text_ += "<sup>*</sup>";
+        cell("<td align=right>", text_);
     }
 
     void writegravity(std::int32_t gravity)
     {
-        if (gravity == notgivenint)
+        if (gravity == notgivenint) {
             cell("<td align=center>", "-");
-        else
-            cell("<td align=right>", fixedtext(gravity / 1000.0, 3, ctx_));
+        } else {
+            text_.clear();
+            appendfixedtext(text_, gravity / 1000.0, 3, ctx_);
+            cell("<td align=right>", text_);
+        }
     }
 
     void writeplain(int col, const std::string& text)
     {
         out_.writeline(text.empty() ? "<td align=center>" : col == 0 ? "<td>" : "<td align=right>");
         font();
-        const std::string shown = text.empty() ? std::string("-") : htmlescape(text);
+        text_.clear();
+        appendescaped(text_, text);
         if (col == bottledcol)
             out_.writeline("<b>");
-        out_.writeline(shown);
+        out_.writeline(text.empty() ? std::string_view("-") : text_);
         if (col == bottledcol)
             out_.writeline("</b>");
         out_.writeline("</td>");
@@ -184,6 +198,8 @@ private:
     const ReportContext& ctx_;
     const int lastcol_;
     const std::string fontline_;
+    // One cell's text at a time, reused so that the rows allocate nothing.
+    std::string text_;
 };
 
 }  // namespace

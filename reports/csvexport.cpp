@@ -78,13 +78,8 @@ std::string_view blankifsentinel(std::string_view text, std::string_view sentine
 
 namespace {
 
-// Short strings and the zero-terminated arrays read in place: the export
+// The zero-terminated arrays read in place, like the short strings: the export
 // touches every text of every brew, so it copies none of them.
-std::string_view shortview(const tbrewkitstring& s)
-{
-    return {s.text, std::min<std::size_t>(s.len, shortstringmax)};
-}
-
 std::string_view arrayview(const char* array, std::size_t size)
 {
     const void* zero = std::memchr(array, '\0', size - 1);
@@ -190,28 +185,28 @@ private:
 void buildcsvline(CsvLine& line, const tbaccrec& rec)
 {
     line.integer(rec.num);
-    line.text(shortview(rec.kit));
+    line.text(shortstringview(rec.kit));
     line.date(rec.down);
     line.date(rec.bottled);
     line.realorblank(rec.alc);
     line.date(rec.minub);
     line.date(rec.maxub);
-    line.text(shortview(rec.brewsugar));
+    line.text(shortstringview(rec.brewsugar));
     line.realorblank(rec.kgused);
     line.real(rec.water);
-    line.text(shortview(rec.yeast));
+    line.text(shortstringview(rec.yeast));
     line.integerorblank(rec.origgrav);
-    line.text(shortview(rec.primingsugar));
+    line.text(shortstringview(rec.primingsugar));
     line.realorblank(rec.pskgused);
     line.integerorblank(rec.finalgrav);
     line.integer(rec.days1);
     line.integerorblank(rec.days2);
     line.realorblank(rec.brewtemp);
     // The five additives in one field, joined by single CRs.
-    line.joined({shortview(rec.add1), shortview(rec.add2), shortview(rec.add3), shortview(rec.add4),
-                 shortview(rec.add5)},
+    line.joined({shortstringview(rec.add1), shortstringview(rec.add2), shortstringview(rec.add3), shortstringview(rec.add4),
+                 shortstringview(rec.add5)},
                 '\r');
-    line.text(shortview(rec.batchname));
+    line.text(shortstringview(rec.batchname));
     line.integer(rec.appearance);
     line.integer(rec.aroma);
     line.integer(rec.taste);

@@ -8,3 +8,5 @@
 // brew's text shows as typed and never becomes markup. Text without those
 // characters comes back unchanged. Works on single-byte text and UTF-8 alike.
 std::string htmlescape(std::string_view text);
+// The same, appended to `out`.
+void appendescaped(std::string& out, std::string_view text);

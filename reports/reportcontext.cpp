@@ -12,9 +12,18 @@ void writepagehead(ReportLines& out, std::string_view headline)
 
 void writefontline(ReportLines& out, const ReportContext& ctx) { out.writeline({"<FONT SIZE=", ctx.FontSize, ">"}); }
 
+void appendfixedtext(std::string& out, double value, int decimals, const ReportContext& ctx)
+{
+    const std::size_t from = out.size();
+    appendfixed(out, value, decimals, ctx.fs);
+    makeansi(out, from);
+}
+
 std::string fixedtext(double value, int decimals, const ReportContext& ctx)
 {
-    return ansitext(formatfixed(value, decimals, ctx.fs));
+    std::string out;
+    appendfixedtext(out, value, decimals, ctx);
+    return out;
 }
 
 std::string fixedorblank(double value, int decimals, const ReportContext& ctx)

@@ -28,6 +28,7 @@ void writefontline(ReportLines& out, const ReportContext& ctx);
 // The value forms of the reports, as single-byte text. Each "orblank" form
 // gives one blank for a value that was not given.
 std::string fixedtext(double value, int decimals, const ReportContext& ctx);
+void appendfixedtext(std::string& out, double value, int decimals, const ReportContext& ctx);
 std::string fixedorblank(double value, int decimals, const ReportContext& ctx);
 std::string datetext(TDateTime date, const ReportContext& ctx);
 // Date down and date bottled: blank for any day of 1900.

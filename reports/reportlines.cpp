@@ -8,15 +8,18 @@
 
 ReportLines::ReportLines(WritableFile& file) : file_(file), buffer_(new char[chunksize]) {}
 
+// Fills the buffer to the brim before it goes to the file, so that the file
+// layer gets whole chunks, which it passes on without copying them again.
 void ReportLines::putlarge(std::string_view piece)
 {
-    flush();
-    if (piece.size() > chunksize) {
-        writeout(piece.data(), piece.size());
-        return;
+    while (!piece.empty()) {
+        const std::size_t n = std::min(piece.size(), chunksize - used_);
+        std::memcpy(buffer_.get() + used_, piece.data(), n);
+        used_ += n;
+        piece.remove_prefix(n);
+        if (used_ == chunksize)
+            flush();
     }
-    std::memcpy(buffer_.get(), piece.data(), piece.size());
-    used_ = piece.size();
 }
 
 void ReportLines::flush()
@@ -53,3 +56,12 @@ bool isascii(std::string_view text)
 std::string ansitext(std::string_view utf8) { return isascii(utf8) ? std::string(utf8) : utf8toansi(utf8); }
 
 std::string ansitext(std::string&& utf8) { return isascii(utf8) ? std::move(utf8) : utf8toansi(utf8); }
+
+void makeansi(std::string& text, std::size_t from)
+{
+    const std::string_view tail = std::string_view(text).substr(from);
+    if (isascii(tail))
+        return;
+    const std::string ansi = utf8toansi(tail);
+    text.replace(from, std::string::npos, ansi);
+}

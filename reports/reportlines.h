@@ -67,3 +67,5 @@ private:
 // what numbers and dates nearly always are, passes unchanged.
 std::string ansitext(std::string_view utf8);
 std::string ansitext(std::string&& utf8);
+// The same for the end of `text`, from `from` on, in place.
+void makeansi(std::string& text, std::size_t from);
