@@ -48,8 +48,12 @@ public:
     // introom at most when width is 10 or less.
     void putnumber(int n, int width)
     {
-        // The digits from the right: the numbers of dates are one to four
-        // digits long, too short to be worth a library call.
+        if (n >= 0 && n < 100 && width <= 2) { // days, months, short years
+            if (n >= 10 || width == 2)
+                put(static_cast<char>('0' + n / 10));
+            put(static_cast<char>('0' + n % 10));
+            return;
+        }
         char digits[introom];
         char* first = digits + sizeof digits;
         unsigned magnitude = n < 0 ? 0u - static_cast<unsigned>(n) : static_cast<unsigned>(n);

@@ -190,3 +190,19 @@ TEST(ParseDate, EveryFormattedDateReadsBack)
             ASSERT_NEAR(back, when, 1e-9) << formatdatetime(when, fs);
         }
 }
+
+TEST(FormatDate, AChangedFormatOrSeparatorIsReadAgain)
+{
+    FormatSettings fs;
+    const TDateTime day = at(2024, 3, 5);
+    EXPECT_EQ(formatdate(day, fs), "05/03/2024");
+    fs.shortDateFormat = "yyyy/m/d";
+    EXPECT_EQ(formatdate(day, fs), "2024/3/5");
+    fs.dateSeparator = "-";
+    EXPECT_EQ(formatdate(day, fs), "2024-3-5");
+
+    FormatSettings copy = fs;
+    copy.shortDateFormat = "dd/mm/yy";
+    EXPECT_EQ(formatdate(day, copy), "05-03-24");
+    EXPECT_EQ(formatdate(day, fs), "2024-3-5") << "a copy's change leaves the original alone";
+}

@@ -149,3 +149,17 @@ TEST(CsvExport, EmptyListGivesTheHeaderLineAlone)
 {
     EXPECT_EQ(csvof({}, FormatSettings{}), std::string(csvheader) + "\r\n");
 }
+
+TEST(CsvExport, NonAsciiSeparatorsAreWrittenAsSingleBytes)
+{
+    FormatSettings fs;
+    fs.decimalSeparator = "\u00b7"; // middle dot, 0xB7 in Windows-1252
+    fs.dateSeparator = "\u2013";    // en dash, 0x96
+    const auto rows = readcsv(csvof(samplebrews(), fs));
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows[1][2], "15\x96"
+                          "03\x96"
+                          "2023");
+    EXPECT_EQ(rows[1][4], "5\xb7"
+                          "26");
+}
