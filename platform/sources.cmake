@@ -5,3 +5,8 @@ list(APPEND MALVORA_UI_SOURCES
   platform/qtmessages.cpp
   platform/qtclock.cpp
 )
+
+# Shared by every number box: the editor's and the conversions tab's.
+list(APPEND MALVORA_CORE_SOURCES
+  platform/numberkeys.cpp
+)
