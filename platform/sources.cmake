@@ -1,4 +1,7 @@
 list(APPEND MALVORA_CORE_SOURCES
+  platform/codepage.cpp
+  platform/paths.cpp
+  platform/posixfileops.cpp
 )
 list(APPEND MALVORA_UI_SOURCES
   platform/qtext.cpp

@@ -9,7 +9,7 @@
 class WritableFile {
 public:
     virtual ~WritableFile() = default;
-    // False when fewer bytes were written than asked.
+    // False when fewer bytes were written than asked. May buffer.
     virtual bool write(const void* data, std::size_t size) = 0;
     // Flushes to disk and closes; false on failure.
     virtual bool close() = 0;
@@ -23,7 +23,8 @@ public:
     virtual std::unique_ptr<WritableFile> create(const std::string& path) = 0;
     virtual bool remove(const std::string& path) = 0;
     virtual bool rename(const std::string& from, const std::string& to) = 0;
-    virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // A second name for the same file; false where the file system has none.
+    virtual bool link(const std::string& from, const std::string& to) = 0;
 };
 
 FileOps& realfileops();

@@ -1,5 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "records/recordlist.h"
-
-TEST(Placeholder, Builds) { SUCCEED(); }
