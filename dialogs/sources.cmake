@@ -3,7 +3,6 @@ list(APPEND MALVORA_CORE_SOURCES
 )
 list(APPEND MALVORA_UI_SOURCES
   dialogs/centre.cpp
-  dialogs/linklabel.cpp
   dialogs/taboutform.cpp
   dialogs/toptionsform.cpp
   dialogs/tpropertiesform.cpp

@@ -8,8 +8,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "dialogs/linklabel.h"
 #include "dialogs/programinfo.h"
+#include "mainform/orvanti.h"
+#include "platform/linklabel.h"
 #include "platform/qtext.h"
 
 namespace {
@@ -23,9 +24,9 @@ QToolButton* arrow(const char* name, Qt::ArrowType direction, QWidget* parent)
     return button;
 }
 
-LinkLabel* link(const char* name, const QString& text, const char* url, QWidget* parent)
+LinkLabel* link(const char* name, const char* address, QWidget* parent)
 {
-    auto* label = new LinkLabel(text, QUrl(QString::fromLatin1(url)), parent);
+    auto* label = new LinkLabel(QString::fromLatin1(address), parent);
     label->setObjectName(name);
     return label;
 }
@@ -48,9 +49,10 @@ TAboutForm::TAboutForm(const std::string& datafilename, QWidget* parent) : QDial
     versionlabel->setObjectName("versionlabel");
     versionlabel->setAlignment(Qt::AlignCenter);
 
-    softwarelink = link("softwarelink", QString::fromLatin1(softwarepageurl), softwarepageurl, this);
-    philosophylink = link("philosophylink", QString::fromLatin1(philosophypageurl), philosophypageurl, this);
-    emaillink = link("emaillink", QString::fromLatin1(makeremail), makermailurl, this);
+    softwarelink = link("softwarelink", orvantisoftwarepage, this);
+    philosophylink = link("philosophylink", orvantiphilosophypage, this);
+    emaillink = link("emaillink", orvantimailto, this);
+    emaillink->setText(QString::fromLatin1(orvantiemail));
 
     pathedit = new QLineEdit(toqs(datafilename), this);
     pathedit->setObjectName("pathedit");

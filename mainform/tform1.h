@@ -36,6 +36,7 @@ class QTimer;
 class QToolBar;
 class QKeyEvent;
 class LinkLabel;
+class ConversionsTab;
 
 // What the window needs from the world around it; tests give their own.
 struct MainServices {
@@ -88,6 +89,7 @@ public:
     QPlainTextEdit* shoppingmemo = nullptr;
     QLabel* shoppinglabel = nullptr;
     LinkLabel* linklabel = nullptr;
+    ConversionsTab* conversionstab = nullptr;  // on conversionsheet
     QLabel* StatusBar1 = nullptr;  // the status bar's one panel
     QToolBar* ToolBar1 = nullptr;
     QTimer* Timer = nullptr;   // blanks the list in hiding mode 1

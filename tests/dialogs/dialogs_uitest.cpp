@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "dialogs/linklabel.h"
+#include "platform/linklabel.h"
 #include "dialogs/taboutform.h"
 #include "dialogs/toptionsform.h"
 #include "dialogs/tpropertiesform.h"
@@ -227,20 +227,6 @@ TEST(About, LinksOpenTheMakersPagesAndAMailWithTheSubject)
             << fromqs(url.toString());
     EXPECT_EQ(catcher.opened[2].scheme(), "mailto");
     EXPECT_TRUE(catcher.opened[2].query().contains("subject=Malvora"));
-}
-
-TEST(LinkLabelHover, UnderlinesAndTurnsRedUnderTheMouse)
-{
-    LinkLabel link("https://www.orvanti.example/", QUrl("https://www.orvanti.example/"));
-    link.show();
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QApplication::sendEvent(&link, &enter);
-    EXPECT_TRUE(link.font().underline());
-    EXPECT_EQ(link.palette().color(QPalette::WindowText), QColor(Qt::red));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&link, &leave);
-    EXPECT_FALSE(link.font().underline());
-    EXPECT_NE(link.palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
 }  // namespace
