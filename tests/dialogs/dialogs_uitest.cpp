@@ -73,16 +73,6 @@ TEST(Options, ChoicesBecomeTheNewSettings)
     EXPECT_FALSE(chosen.tips);
 }
 
-TEST(Options, CancelIsNotAcceptance)
-{
-    Toptionsform form(OptionsValues{smallfontsize, true, true});
-    QTimer::singleShot(0, &form, [&form] {
-        form.largeradiobutton->click();
-        form.cancelbutton->click();
-    });
-    EXPECT_EQ(form.exec(), QDialog::Rejected);
-}
-
 // --- File properties -----------------------------------------------------------
 
 class FileProperties : public ::testing::Test {
