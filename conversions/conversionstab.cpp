@@ -83,6 +83,7 @@ void ConversionsTab::visit()
     if (tempconedit->text().isEmpty())
         tempconedit->setText(QStringLiteral("0"));
     tempconedit->setFocus();
+    tempconedit->selectAll();  // the next key typed replaces the value
     tempconeditChange();
     for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
         if (box->text().isEmpty())
