@@ -4,6 +4,7 @@
 #include "platform/qtmessages.h"
 #include "platform/qtsettingsstore.h"
 #include "platform/singleinstance.h"
+#include "platform/systemlocale.h"
 
 int main(int argc, char* argv[])
 {
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
 
     SystemClock clock;
     QtSettingsStore settings;
-    TForm1 window({messages, clock, settings, FormatSettings{}, systemstartpaths()});
+    TForm1 window({messages, clock, settings, systemformatsettings(), systemstartpaths()});
     QObject::connect(&instance, &SingleInstance::activate, &window, &TForm1::bringtofront);
     window.show();
     return app.exec();

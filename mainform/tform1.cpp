@@ -97,7 +97,9 @@ void TForm1::FormCreate(const StartPaths& paths)
     std::error_code ec;
     if (std::filesystem::exists(datafilename, ec))
         loadfile(datafilename);
-    else
+    // Nothing listed yet: no data file, one that could not be read (the
+    // example record stays) or one without brews (the headings still show).
+    if (currentfile.empty())
         fillgrid();
 }
 
@@ -137,7 +139,9 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::FormShow()
 {
     pc->setCurrentWidget(brewssheet);
-    if (grid->RowCount() == 2 && grid->Cells(1, 1) == "Example brew kit name")
+    // The example's row shows its batch name, so its kit tells it apart.
+    if (grid->RowCount() == 2 && recordlist.size() == 1 &&
+        getshortstring(recordlist[0]->kit) == examplerecord(0).kit)
         Timer1->start(welcomedelayms);
     if (pc->currentWidget() == brewssheet)
         setstatustext(QString("   %1 brews recorded").arg(recordlist.size()));

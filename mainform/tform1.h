@@ -181,6 +181,7 @@ public slots:
     void gridBeginSort(int col);
     void gridEndSort(int col);
     void gridColumnWidthsChanged();
+    void gridMouseUp(Qt::MouseButton button, const QPoint& pos);
     void searchbuttonClick();
     void searcheditChange();
 
@@ -232,7 +233,6 @@ private:
     // Key preview: the window sees every key before the focused control.
     bool FormKeyDown(QKeyEvent* key);
     bool gridKeyDown(QKeyEvent* key);
-    bool gridMouseUp(QMouseEvent* mouse);
     bool overridesshortcut(QKeyEvent* key) const;
 
     std::unique_ptr<DataFile> datafile_;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -36,6 +37,20 @@ QAction* makeaction(QObject* owner, const char* name, const QString& caption,
 bool plainkey(const QKeyEvent* key, int code)
 {
     return key->key() == code && key->modifiers() == Qt::NoModifier;
+}
+
+// A green plus sign: the style has no standard icon for adding.
+QIcon plusicon()
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 140, 60));
+    painter.drawRoundedRect(QRectF(8, 2, 4, 16), 1, 1);
+    painter.drawRoundedRect(QRectF(2, 8, 16, 4), 1, 1);
+    return QIcon(pixmap);
 }
 
 bool isenter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
@@ -69,7 +84,7 @@ void TForm1::createactions()
 
     // The toolbar shows these actions with their own hints.
     const QStyle* look = style();
-    Addaccount1->setIcon(look->standardIcon(QStyle::SP_FileIcon));
+    Addaccount1->setIcon(plusicon());
     Addaccount1->setToolTip(tr("Create/Add a new brew record"));
     Editaccount1->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
     Editaccount1->setToolTip(tr("Edit brew record"));
@@ -204,10 +219,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (watched == grid)
             return gridKeyDown(static_cast<QKeyEvent*>(event));
         break;
-    case QEvent::MouseButtonRelease:
-        if (watched == grid->viewport())
-            return gridMouseUp(static_cast<QMouseEvent*>(event));
-        break;
     case QEvent::MouseButtonDblClick:
         if (watched == grid->viewport()) {
             gridclickrow = gridrowat(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -254,39 +265,37 @@ bool TForm1::FormKeyDown(QKeyEvent* key)
 
 bool TForm1::gridKeyDown(QKeyEvent* key)
 {
-    if (isenter(key) && key->modifiers() == Qt::AltModifier) {
-        Properties1Click();
-        return true;
-    }
     const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (isenter(key) && modifiers == Qt::NoModifier) {
-        Editaccount1Click();
-        return true;
-    }
-    if (plainkey(key, Qt::Key_Delete)) {
-        Deleteaccount1Click();
-        return true;
-    }
-    return false;
+    QAction* command = nullptr;
+    if (isenter(key) && modifiers == Qt::AltModifier)
+        command = Properties1;
+    else if (isenter(key) && modifiers == Qt::NoModifier)
+        command = Editaccount1;
+    else if (plainkey(key, Qt::Key_Delete))
+        command = Deleteaccount1;
+    if (!command)
+        return false;
+    command->trigger();
+    return true;
 }
 
 // A right click on a brew selects it and opens the pop-up menu.
-bool TForm1::gridMouseUp(QMouseEvent* mouse)
+void TForm1::gridMouseUp(Qt::MouseButton button, const QPoint& pos)
 {
-    if (mouse->button() != Qt::RightButton)
-        return false;
-    const int row = gridrowat(mouse->position().toPoint());
+    if (button != Qt::RightButton)
+        return;
+    const int row = gridrowat(pos);
     if (row <= 0)
-        return false;
+        return;
     grid->setRow(row);
-    PopupMenu->popup(mouse->globalPosition().toPoint());
-    return true;
+    PopupMenu->popup(grid->viewport()->mapToGlobal(pos));
 }
 
 int TForm1::gridrowat(const QPoint& viewportpos) const
 {
-    const int index = grid->rowAt(viewportpos.y());
-    return index < 0 ? 0 : index + 1;
+    int col = 0;
+    int row = 0;
+    return grid->MouseToCell(viewportpos, col, row) ? row : 0;
 }
 
 void TForm1::setbrewcommandsenabled(bool on)

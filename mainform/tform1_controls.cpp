@@ -123,6 +123,7 @@ QWidget* TForm1::createbrewssheet()
     connect(grid, &TSortGrid::BeginSort, this, &TForm1::gridBeginSort);
     connect(grid, &TSortGrid::EndSort, this, &TForm1::gridEndSort);
     connect(grid, &TSortGrid::ColumnWidthsChanged, this, &TForm1::gridColumnWidthsChanged);
+    connect(grid, &TSortGrid::MouseUp, this, &TForm1::gridMouseUp);
 
     searchedit = new QLineEdit(this);
     searchedit->setObjectName("searchedit");
