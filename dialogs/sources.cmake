@@ -6,4 +6,5 @@ list(APPEND MALVORA_UI_SOURCES
   dialogs/taboutform.cpp
   dialogs/toptionsform.cpp
   dialogs/tpropertiesform.cpp
+  dialogs/tscreenmessage.cpp
 )
