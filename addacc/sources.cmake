@@ -1,0 +1,10 @@
+list(APPEND MALVORA_CORE_SOURCES
+  addacc/calcalc.cpp
+  addacc/combolist.cpp
+  addacc/dateaids.cpp
+  addacc/editorfill.cpp
+  addacc/keyfilter.cpp
+  addacc/spinsteps.cpp
+)
+list(APPEND MALVORA_UI_SOURCES
+)
