@@ -7,4 +7,8 @@ list(APPEND MALVORA_CORE_SOURCES
   addacc/spinsteps.cpp
 )
 list(APPEND MALVORA_UI_SOURCES
+  addacc/editorwidgets.cpp
+  addacc/taddform.cpp
+  addacc/taddform_aids.cpp
+  addacc/taddform_fill.cpp
 )
