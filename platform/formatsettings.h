@@ -17,7 +17,8 @@ struct FormatSettings {
     // Numeric, with a four-digit year. Tokens: d, dd, m, mm, yyyy; "/" stands
     // for dateSeparator, any other character is copied.
     std::string shortDateFormat = "dd/mm/yyyy";
-    // Tokens: h, hh, n, nn, s, ss, and "ampm" for a 12-hour clock.
+    // Tokens: h, hh, n, nn, s, ss, and "ampm" for a 12-hour clock; ":" stands
+    // for timeSeparator, any other character is copied.
     std::string longTimeFormat = "hh:nn:ss";
     std::string timeAMString = "AM";
     std::string timePMString = "PM";

@@ -2,6 +2,9 @@ list(APPEND MALVORA_CORE_SOURCES
   platform/codepage.cpp
   platform/paths.cpp
   platform/posixfileops.cpp
+  platform/formatsettings.cpp
+  platform/datetimeformat.cpp
+  platform/localeformat.cpp
 )
 list(APPEND MALVORA_UI_SOURCES
   platform/qtext.cpp

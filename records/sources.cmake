@@ -3,4 +3,6 @@ list(APPEND MALVORA_CORE_SOURCES
   records/recordlist.cpp
   records/datafile.cpp
   records/brandtally.cpp
+  records/calendar.cpp
+  records/valueparse.cpp
 )
