@@ -127,13 +127,15 @@ void Taddform::createcontrols()
     whole->addSpacing(4);
     whole->addLayout(buttons);
 
-    QWidget::setTabOrder({batchnoedit,  brewkitscb,       batchnameedit,  datedownedit,  Brewingsugarcb,
+    QWidget* const order[] = {batchnoedit,  brewkitscb,       batchnameedit,  datedownedit,  Brewingsugarcb,
                           kgusededit,   extractmemo,      fermkgedit,     wateredit,     yeastcb,
                           originalgravityedit, kitrb,     bottlededit,    primingsugarcb, pskgusededit,
                           finalgravityedit, primaryedit,  secondaryedit,  brewtempedit,  alcedit,
                           minedit,      maxedit,          add1edit,       add2edit,      add3edit,
                           add4edit,     appearanceEdit,   aromaedit,      tasteedit,     Memo,
-                          okbutton,     cancelbutton});
+                          okbutton,     cancelbutton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QLayout* Taddform::createleftcolumn()
