@@ -6,7 +6,10 @@
 
 namespace {
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
 bool equalsnocase(std::string_view a, std::string_view b)
 {
@@ -27,7 +30,10 @@ std::size_t runlength(std::string_view format, std::size_t i)
     return n;
 }
 
-std::string twodigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string twodigits(int n)
+{
+    return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
 std::string fourdigits(int n)
 {
@@ -35,7 +41,10 @@ std::string fourdigits(int n)
     return s.size() < 4 ? std::string(4 - s.size(), '0') + s : s;
 }
 
-std::string number(int n, std::size_t width) { return width >= 2 ? twodigits(n) : std::to_string(n); }
+std::string number(int n, std::size_t width)
+{
+    return width >= 2 ? twodigits(n) : std::to_string(n);
+}
 
 bool hasampm(std::string_view format)
 {
@@ -45,7 +54,7 @@ bool hasampm(std::string_view format)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 std::string formatdate(TDateTime date, const FormatSettings& fs)
 {
@@ -125,7 +134,10 @@ namespace {
 // Reads typed date and time text from left to right.
 class Scanner {
 public:
-    explicit Scanner(std::string_view text) : text_(text) {}
+    explicit Scanner(std::string_view text)
+        : text_(text)
+    {
+    }
 
     bool atend() const { return pos_ == text_.size(); }
 
@@ -212,7 +224,8 @@ std::optional<CivilDate> scandate(Scanner& scan, const FormatSettings& fs)
                 yeardigits = digits;
             continue;
         }
-        const std::string_view expected = format[i] == '/' ? std::string_view(fs.dateSeparator) : format.substr(i, 1);
+        const std::string_view expected
+            = format[i] == '/' ? std::string_view(fs.dateSeparator) : format.substr(i, 1);
         const bool found = scan.literal(expected);
         if (!found && i < tokensend)
             return std::nullopt;
@@ -221,7 +234,7 @@ std::optional<CivilDate> scandate(Scanner& scan, const FormatSettings& fs)
     year = widenyear(year, yeardigits);
     if (!isvaliddate(year, month, day))
         return std::nullopt;
-    return CivilDate{year, month, day};
+    return CivilDate { year, month, day };
 }
 
 bool scanampm(Scanner& scan, const FormatSettings& fs, bool& pm)
@@ -269,7 +282,7 @@ std::optional<double> scantime(Scanner& scan, const FormatSettings& fs)
     return (h * 3600 + *minute * 60 + *second) / 86400.0;
 }
 
-}  // namespace
+} // namespace
 
 bool parsedate(std::string_view text, const FormatSettings& fs, TDateTime& value)
 {

@@ -25,7 +25,8 @@ Decimal todecimal(double value)
     if (value == 0)
         return d;
     char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
+    const auto end
+        = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
     const char* p = buf;
     for (; p != end && *p != 'e'; ++p)
         if (*p != '.')
@@ -66,7 +67,10 @@ void roundto(Decimal& d, int keep)
 }
 
 // The digit at position i (0 is the first significant one), 0 past the end.
-char digitat(const Decimal& d, int i) { return i >= 0 && i < int(d.digits.size()) ? d.digits[i] : '0'; }
+char digitat(const Decimal& d, int i)
+{
+    return i >= 0 && i < int(d.digits.size()) ? d.digits[i] : '0';
+}
 
 // 1.234568E10, 1E-5: the mantissa without trailing zeros, then the exponent.
 std::string exponentform(const Decimal& d, const FormatSettings& fs)
@@ -89,9 +93,12 @@ std::string integerpart(const Decimal& d)
     return out;
 }
 
-std::string nonfinite(double value) { return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF"; }
+std::string nonfinite(double value)
+{
+    return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
+}
 
-}  // namespace
+} // namespace
 
 FormatSettings commadecimalsettings()
 {
@@ -112,7 +119,7 @@ std::string formatfixed(double value, int decimals, const FormatSettings& fs)
     Decimal d = todecimal(value);
     roundto(d, std::min(precision, d.exponent + decimals));
     if (d.digits.empty())
-        d.negative = false;  // -0.001 shows as 0.00, not -0.00
+        d.negative = false; // -0.001 shows as 0.00, not -0.00
     else if (d.exponent > precision)
         return exponentform(d, fs);
     std::string out = d.negative ? "-" : "";
@@ -168,7 +175,7 @@ bool parseint(std::string_view text, std::int32_t& value)
     std::int32_t result;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, result);
-    if (text.empty() || ec != std::errc{} || ptr != end)
+    if (text.empty() || ec != std::errc {} || ptr != end)
         return false;
     value = result;
     return true;
@@ -176,7 +183,8 @@ bool parseint(std::string_view text, std::int32_t& value)
 
 bool parsereal(std::string_view text, const FormatSettings& fs, double& value)
 {
-    const std::string_view separator = fs.decimalSeparator.empty() ? std::string_view(".") : fs.decimalSeparator;
+    const std::string_view separator
+        = fs.decimalSeparator.empty() ? std::string_view(".") : fs.decimalSeparator;
     // Only digits, signs, an exponent mark and the separator: no "inf" or
     // "nan", no hexadecimal, no thousands separators.
     std::string plain;
@@ -198,7 +206,7 @@ bool parsereal(std::string_view text, const FormatSettings& fs, double& value)
     double result;
     const char* end = number.data() + number.size();
     const auto [ptr, ec] = std::from_chars(number.data(), end, result);
-    if (number.empty() || ec != std::errc{} || ptr != end || !std::isfinite(result))
+    if (number.empty() || ec != std::errc {} || ptr != end || !std::isfinite(result))
         return false;
     value = result;
     return true;

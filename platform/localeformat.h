@@ -7,7 +7,7 @@
 #include <string_view>
 
 struct DateFormatParts {
-    std::string shortDateFormat;  // tokens as in FormatSettings, "/" for the separator
+    std::string shortDateFormat; // tokens as in FormatSettings, "/" for the separator
     std::string dateSeparator;
 };
 
@@ -17,7 +17,7 @@ struct DateFormatParts {
 DateFormatParts datefromqtformat(std::string_view qtformat);
 
 struct TimeFormatParts {
-    std::string longTimeFormat;  // tokens as in FormatSettings, ":" for the separator
+    std::string longTimeFormat; // tokens as in FormatSettings, ":" for the separator
     std::string timeSeparator;
 };
 

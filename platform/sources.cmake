@@ -5,9 +5,17 @@ list(APPEND MALVORA_CORE_SOURCES
   platform/formatsettings.cpp
   platform/datetimeformat.cpp
   platform/localeformat.cpp
+  platform/datafolder.cpp
 )
 list(APPEND MALVORA_UI_SOURCES
   platform/qtext.cpp
   platform/qtmessages.cpp
   platform/qtclock.cpp
+  platform/guardedapplication.cpp
+  platform/linklabel.cpp
+  platform/qtsettingsstore.cpp
+  platform/qtstartpaths.cpp
+  platform/shell.cpp
+  platform/singleinstance.cpp
+  platform/systemlocale.cpp
 )

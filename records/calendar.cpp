@@ -12,14 +12,14 @@ namespace {
 
 namespace chr = std::chrono;
 
-constexpr long long unixepochday = 25569;  // 1970-01-01
-constexpr long long firstday = -693593;    // 0001-01-01
-constexpr long long lastday = 2958465;     // 9999-12-31
+constexpr long long unixepochday = 25569; // 1970-01-01
+constexpr long long firstday = -693593; // 0001-01-01
+constexpr long long lastday = 2958465; // 9999-12-31
 constexpr long long msperday = 86'400'000;
 
 struct DayAndTime {
-    long long day;  // whole days, truncated towards zero
-    long long ms;   // milliseconds into the day, never negative
+    long long day; // whole days, truncated towards zero
+    long long ms; // milliseconds into the day, never negative
 };
 
 // Splits a day count the way TDateTime values have always been read: the time
@@ -28,16 +28,18 @@ struct DayAndTime {
 DayAndTime split(TDateTime date)
 {
     const long long total = std::llround(date * msperday);
-    return {total / msperday, (total < 0 ? -total : total) % msperday};
+    return { total / msperday, (total < 0 ? -total : total) % msperday };
 }
 
-}  // namespace
+} // namespace
 
 bool isvaliddate(int year, int month, int day)
 {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31)
         return false;
-    return chr::year_month_day{chr::year{year}, chr::month{unsigned(month)}, chr::day{unsigned(day)}}.ok();
+    return chr::year_month_day {
+        chr::year { year }, chr::month { unsigned(month) }, chr::day { unsigned(day) }
+    }.ok();
 }
 
 bool isdatetimeinrange(TDateTime date)
@@ -51,7 +53,8 @@ TDateTime encodedate(int year, int month, int day)
 {
     if (!isvaliddate(year, month, day))
         throw std::invalid_argument("Not a valid date: " + ymdstring(month, day, year));
-    const chr::sys_days days{chr::year{year} / chr::month{unsigned(month)} / chr::day{unsigned(day)}};
+    const chr::sys_days days { chr::year { year } / chr::month { unsigned(month) }
+        / chr::day { unsigned(day) } };
     return double(days.time_since_epoch().count() + unixepochday);
 }
 
@@ -62,8 +65,8 @@ CivilDate decodedate(TDateTime date)
         day = std::clamp(split(date).day, firstday, lastday);
     else
         day = std::isnan(date) || date < 0 ? firstday : lastday;
-    const chr::year_month_day ymd{chr::sys_days{chr::days{day - unixepochday}}};
-    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
+    const chr::year_month_day ymd { chr::sys_days { chr::days { day - unixepochday } } };
+    return { int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())) };
 }
 
 void decodetime(TDateTime date, int& hour, int& minute, int& second)
@@ -74,7 +77,10 @@ void decodetime(TDateTime date, int& hour, int& minute, int& second)
     second = int(ms / 1000 % 60);
 }
 
-bool isoutdate(TDateTime date) { return isdatetimeinrange(date) && decodedate(date).year == 1900; }
+bool isoutdate(TDateTime date)
+{
+    return isdatetimeinrange(date) && decodedate(date).year == 1900;
+}
 
 std::string ymdoftdate(TDateTime date)
 {
@@ -88,14 +94,14 @@ namespace {
 // too short gives what is there, as a substring would.
 int ymdpart(std::string_view ymd, std::size_t pos, std::size_t len)
 {
-    const std::string_view part = pos < ymd.size() ? ymd.substr(pos, len) : std::string_view{};
+    const std::string_view part = pos < ymd.size() ? ymd.substr(pos, len) : std::string_view {};
     std::int32_t value;
     if (!parseint(part, value))
         throw std::invalid_argument("\"" + std::string(ymd) + "\" is not a date of the form YYYYMMDD");
     return value;
 }
 
-}  // namespace
+} // namespace
 
 int ymdtojulian(std::string_view ymd)
 {

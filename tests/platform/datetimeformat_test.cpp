@@ -31,7 +31,7 @@ FormatSettings yearfirst()
     return fs;
 }
 
-}  // namespace
+} // namespace
 
 TEST(FormatDate, ShortDateAndLongTimeFormats)
 {
@@ -76,7 +76,7 @@ TEST(FormatDate, MidnightLeavesTheTimeOut)
 TEST(FormatDate, DayCountsOutsideTheCalendarGiveEmptyText)
 {
     const FormatSettings fs;
-    for (double v : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e7, 2958466.0}) {
+    for (double v : { std::numeric_limits<double>::quiet_NaN(), 1e300, -1e7, 2958466.0 }) {
         EXPECT_EQ(formatdate(v, fs), "") << v;
         EXPECT_EQ(formatdatetime(v, fs), "") << v;
     }
@@ -97,33 +97,33 @@ TEST(ParseDate, DayMonthAndYearInTheFormatsOrder)
     };
     constexpr TDateTime fails = -1e9;
     const Case cases[] = {
-        {&point, "05/03/2024", at(2024, 3, 5)},
-        {&point, "5/3/2024", at(2024, 3, 5)},
-        {&point, "5/3/24", at(2024, 3, 5)},
-        {&point, "5/3/49", at(2049, 3, 5)},
-        {&point, "5/3/50", at(1950, 3, 5)},
-        {&point, "5/3/0", at(2000, 3, 5)},
-        {&point, "5/3/0024", at(24, 3, 5)},
-        {&point, "29/02/2024", at(2024, 2, 29)},
-        {&point, "29/02/2023", fails},
-        {&point, "31/04/2024", fails},
-        {&point, "00/03/2024", fails},
-        {&point, "5/13/2024", fails},
-        {&point, "5/3/0000", fails},
-        {&point, "5/3", fails},
-        {&point, "05-03-2024", fails},
-        {&point, "05/03/2024x", fails},
-        {&point, "05/03/20245", fails},
-        {&point, "", fails},
-        {&point, "/03/2024", fails},
-        {&comma, "05.03.2024", at(2024, 3, 5)},
-        {&comma, "5.3.24", at(2024, 3, 5)},
-        {&comma, "05/03/2024", fails},
-        {&us, "3/5/2024", at(2024, 3, 5)},
-        {&us, "13/5/2024", fails},
-        {&ymd, "2024. 03. 05.", at(2024, 3, 5)},
-        {&ymd, "2024. 3. 5", at(2024, 3, 5)},
-        {&ymd, "2024.03.05", fails},
+        { &point, "05/03/2024", at(2024, 3, 5) },
+        { &point, "5/3/2024", at(2024, 3, 5) },
+        { &point, "5/3/24", at(2024, 3, 5) },
+        { &point, "5/3/49", at(2049, 3, 5) },
+        { &point, "5/3/50", at(1950, 3, 5) },
+        { &point, "5/3/0", at(2000, 3, 5) },
+        { &point, "5/3/0024", at(24, 3, 5) },
+        { &point, "29/02/2024", at(2024, 2, 29) },
+        { &point, "29/02/2023", fails },
+        { &point, "31/04/2024", fails },
+        { &point, "00/03/2024", fails },
+        { &point, "5/13/2024", fails },
+        { &point, "5/3/0000", fails },
+        { &point, "5/3", fails },
+        { &point, "05-03-2024", fails },
+        { &point, "05/03/2024x", fails },
+        { &point, "05/03/20245", fails },
+        { &point, "", fails },
+        { &point, "/03/2024", fails },
+        { &comma, "05.03.2024", at(2024, 3, 5) },
+        { &comma, "5.3.24", at(2024, 3, 5) },
+        { &comma, "05/03/2024", fails },
+        { &us, "3/5/2024", at(2024, 3, 5) },
+        { &us, "13/5/2024", fails },
+        { &ymd, "2024. 03. 05.", at(2024, 3, 5) },
+        { &ymd, "2024. 3. 5", at(2024, 3, 5) },
+        { &ymd, "2024.03.05", fails },
     };
     for (const Case& c : cases) {
         TDateTime value = 99;
@@ -144,23 +144,23 @@ TEST(ParseDate, OptionalTimeAfterTheDate)
         TDateTime expected;
     };
     const Case cases[] = {
-        {&point, "05/03/2024 14:07", at(2024, 3, 5, 14, 7)},
-        {&point, "05/03/2024  14:07:09", at(2024, 3, 5, 14, 7, 9)},
-        {&point, "05/03/2024 2:07 pm", at(2024, 3, 5, 14, 7)},
-        {&point, "05/03/2024 12:00 AM", at(2024, 3, 5)},
-        {&point, "05/03/2024 12:00PM", at(2024, 3, 5, 12, 0)},
-        {&point, "05/03/2024 PM 1:15", at(2024, 3, 5, 13, 15)},
-        {&us, "3/5/2024 2:07:09 PM", at(2024, 3, 5, 14, 7, 9)},
-        {&ymd, "2024. 03. 05. 14.07", at(2024, 3, 5, 14, 7)},
-        {&point, "05/03/2024 24:00", fails},
-        {&point, "05/03/2024 13:00 PM", fails},
-        {&point, "05/03/2024 0:00 AM", fails},
-        {&point, "05/03/2024 10:60", fails},
-        {&point, "05/03/2024 10:00:60", fails},
-        {&point, "05/03/2024 10", fails},
-        {&point, "05/03/2024 10:", fails},
-        {&point, "05/03/202410:00", fails},
-        {&point, "05/03/2024 10:00 tea", fails},
+        { &point, "05/03/2024 14:07", at(2024, 3, 5, 14, 7) },
+        { &point, "05/03/2024  14:07:09", at(2024, 3, 5, 14, 7, 9) },
+        { &point, "05/03/2024 2:07 pm", at(2024, 3, 5, 14, 7) },
+        { &point, "05/03/2024 12:00 AM", at(2024, 3, 5) },
+        { &point, "05/03/2024 12:00PM", at(2024, 3, 5, 12, 0) },
+        { &point, "05/03/2024 PM 1:15", at(2024, 3, 5, 13, 15) },
+        { &us, "3/5/2024 2:07:09 PM", at(2024, 3, 5, 14, 7, 9) },
+        { &ymd, "2024. 03. 05. 14.07", at(2024, 3, 5, 14, 7) },
+        { &point, "05/03/2024 24:00", fails },
+        { &point, "05/03/2024 13:00 PM", fails },
+        { &point, "05/03/2024 0:00 AM", fails },
+        { &point, "05/03/2024 10:60", fails },
+        { &point, "05/03/2024 10:00:60", fails },
+        { &point, "05/03/2024 10", fails },
+        { &point, "05/03/2024 10:", fails },
+        { &point, "05/03/202410:00", fails },
+        { &point, "05/03/2024 10:00 tea", fails },
     };
     for (const Case& c : cases) {
         TDateTime value = 99;
@@ -174,17 +174,17 @@ TEST(ParseDate, OptionalTimeAfterTheDate)
 TEST(ParseDate, TimeBeforeTheDayCountsStartKeepsItsDay)
 {
     TDateTime value = 0;
-    ASSERT_TRUE(parsedate("29/12/1899 06:00", FormatSettings{}, value));
+    ASSERT_TRUE(parsedate("29/12/1899 06:00", FormatSettings {}, value));
     EXPECT_DOUBLE_EQ(value, -1.25);
-    EXPECT_EQ(formatdatetime(value, FormatSettings{}), "29/12/1899 06:00:00");
+    EXPECT_EQ(formatdatetime(value, FormatSettings {}), "29/12/1899 06:00:00");
 }
 
 TEST(ParseDate, EveryFormattedDateReadsBack)
 {
-    const FormatSettings settings[] = {FormatSettings{}, commadecimalsettings(), usstyle(), yearfirst()};
+    const FormatSettings settings[] = { FormatSettings {}, commadecimalsettings(), usstyle(), yearfirst() };
     for (const FormatSettings& fs : settings)
         for (TDateTime day = at(1899, 1, 1); day < at(2101, 1, 1); day += 1) {
-            const TDateTime when = day < 0 ? day - 0.4375 : day + 0.4375;  // 10:30
+            const TDateTime when = day < 0 ? day - 0.4375 : day + 0.4375; // 10:30
             TDateTime back = 0;
             ASSERT_TRUE(parsedate(formatdatetime(when, fs), fs, back)) << formatdatetime(when, fs);
             ASSERT_NEAR(back, when, 1e-9) << formatdatetime(when, fs);

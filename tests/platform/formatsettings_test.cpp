@@ -20,7 +20,7 @@ std::string withcomma(std::string text)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TEST(FormatFixed, SevenSignificantDigitsAndTheDecimalsAsked)
 {
@@ -30,36 +30,36 @@ TEST(FormatFixed, SevenSignificantDigitsAndTheDecimalsAsked)
         const char* text;
     };
     const Case cases[] = {
-        {123456.789, 2, "123456.80"},
-        {1234.56789, 2, "1234.57"},
-        {1234567.891, 3, "1234568.000"},
-        {12345678901.0, 2, "1.234568E10"},
-        {-12345678901.0, 2, "-1.234568E10"},
-        {12000000000.0, 1, "1.2E10"},
-        {9999999.5, 0, "1E7"},
-        {9999999.4, 1, "9999999.0"},
-        {23, 1, "23.0"},
-        {1, 3, "1.000"},
-        {0.18, 3, "0.180"},
-        {4.56, 1, "4.6"},
-        {5.26, 1, "5.3"},
-        {453.592, 2, "453.59"},
-        {-10000, 1, "-10000.0"},
-        {1.0 / 3, 3, "0.333"},
-        {0, 1, "0.0"},
-        {0, 0, "0"},
-        {7.5, 0, "8"},
+        { 123456.789, 2, "123456.80" },
+        { 1234.56789, 2, "1234.57" },
+        { 1234567.891, 3, "1234568.000" },
+        { 12345678901.0, 2, "1.234568E10" },
+        { -12345678901.0, 2, "-1.234568E10" },
+        { 12000000000.0, 1, "1.2E10" },
+        { 9999999.5, 0, "1E7" },
+        { 9999999.4, 1, "9999999.0" },
+        { 23, 1, "23.0" },
+        { 1, 3, "1.000" },
+        { 0.18, 3, "0.180" },
+        { 4.56, 1, "4.6" },
+        { 5.26, 1, "5.3" },
+        { 453.592, 2, "453.59" },
+        { -10000, 1, "-10000.0" },
+        { 1.0 / 3, 3, "0.333" },
+        { 0, 1, "0.0" },
+        { 0, 0, "0" },
+        { 7.5, 0, "8" },
         // Halves of the typed digits round away from zero, although 2.675 and
         // 1.005 are a little less in binary.
-        {2.675, 2, "2.68"},
-        {-2.675, 2, "-2.68"},
-        {1.005, 2, "1.01"},
-        {0.125, 2, "0.13"},
-        {0.006, 2, "0.01"},
-        {0.004, 2, "0.00"},
-        {-0.001, 2, "0.00"},
-        {0.000012345, 3, "0.000"},
-        {99.96, 1, "100.0"},
+        { 2.675, 2, "2.68" },
+        { -2.675, 2, "-2.68" },
+        { 1.005, 2, "1.01" },
+        { 0.125, 2, "0.13" },
+        { 0.006, 2, "0.01" },
+        { 0.004, 2, "0.00" },
+        { -0.001, 2, "0.00" },
+        { 0.000012345, 3, "0.000" },
+        { 99.96, 1, "100.0" },
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatfixed(c.value, c.decimals, point), c.text) << c.value;
@@ -84,23 +84,23 @@ TEST(FormatGeneral, FifteenDigitsWithoutTrailingZeros)
         const char* text;
     };
     const Case cases[] = {
-        {4.5, "4.5"},
-        {23, "23"},
-        {-10000, "-10000"},
-        {0, "0"},
-        {-0.0, "0"},
-        {0.1 + 0.2, "0.3"},
-        {0.0001, "0.0001"},
-        {0.00012, "0.00012"},
-        {0.00001, "1E-5"},
-        {0.000001, "1E-6"},
-        {-1.5e-7, "-1.5E-7"},
-        {999999999999999.0, "999999999999999"},
-        {1e15, "1E15"},
-        {1.23e20, "1.23E20"},
-        {123456789.125, "123456789.125"},
-        {1234567890.123456789, "1234567890.12346"},
-        {2.0 / 3, "0.666666666666667"},
+        { 4.5, "4.5" },
+        { 23, "23" },
+        { -10000, "-10000" },
+        { 0, "0" },
+        { -0.0, "0" },
+        { 0.1 + 0.2, "0.3" },
+        { 0.0001, "0.0001" },
+        { 0.00012, "0.00012" },
+        { 0.00001, "1E-5" },
+        { 0.000001, "1E-6" },
+        { -1.5e-7, "-1.5E-7" },
+        { 999999999999999.0, "999999999999999" },
+        { 1e15, "1E15" },
+        { 1.23e20, "1.23E20" },
+        { 123456789.125, "123456789.125" },
+        { 1234567890.123456789, "1234567890.12346" },
+        { 2.0 / 3, "0.666666666666667" },
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatgeneral(c.value, point), c.text) << c.value;
@@ -115,14 +115,14 @@ TEST(FormatGrouped, ThousandsSeparatorBetweenGroupsOfThree)
         const char* text;
     };
     const Case cases[] = {
-        {0, "0"},
-        {999, "999"},
-        {1000, "1,000"},
-        {28819, "28,819"},
-        {1234567, "1,234,567"},
-        {-1234, "-1,234"},
-        {-999, "-999"},
-        {std::numeric_limits<std::int64_t>::min(), "-9,223,372,036,854,775,808"},
+        { 0, "0" },
+        { 999, "999" },
+        { 1000, "1,000" },
+        { 28819, "28,819" },
+        { 1234567, "1,234,567" },
+        { -1234, "-1,234" },
+        { -999, "-999" },
+        { std::numeric_limits<std::int64_t>::min(), "-9,223,372,036,854,775,808" },
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatgrouped(c.value, point), c.text);
@@ -145,23 +145,23 @@ TEST(ParseInt, WholeTextMustBeA32BitNumber)
         std::int32_t value;
     };
     const Case cases[] = {
-        {"42", true, 42},
-        {"-7", true, -7},
-        {"+7", true, 7},
-        {"007", true, 7},
-        {"2147483647", true, 2147483647},
-        {"-2147483648", true, std::numeric_limits<std::int32_t>::min()},
-        {"2147483648", false, 0},
-        {"4.2", false, 0},
-        {"", false, 0},
-        {"-", false, 0},
-        {"+", false, 0},
-        {"+-1", false, 0},
-        {"--1", false, 0},
-        {" 42", false, 0},
-        {"42 ", false, 0},
-        {"0x10", false, 0},
-        {"1e3", false, 0},
+        { "42", true, 42 },
+        { "-7", true, -7 },
+        { "+7", true, 7 },
+        { "007", true, 7 },
+        { "2147483647", true, 2147483647 },
+        { "-2147483648", true, std::numeric_limits<std::int32_t>::min() },
+        { "2147483648", false, 0 },
+        { "4.2", false, 0 },
+        { "", false, 0 },
+        { "-", false, 0 },
+        { "+", false, 0 },
+        { "+-1", false, 0 },
+        { "--1", false, 0 },
+        { " 42", false, 0 },
+        { "42 ", false, 0 },
+        { "0x10", false, 0 },
+        { "1e3", false, 0 },
     };
     for (const Case& c : cases) {
         std::int32_t value = 99;
@@ -179,29 +179,29 @@ TEST(ParseReal, LocaleDecimalSeparatorAndExponentOnly)
         double value;
     };
     const Case cases[] = {
-        {"3.5", true, false, 3.5},
-        {"3,5", false, true, 3.5},
-        {"-2.5E-2", true, false, -0.025},
-        {"-2,5e-2", false, true, -0.025},
-        {"+1.5", true, false, 1.5},
-        {"1e3", true, true, 1000},
-        {"42", true, true, 42},
-        {"5.", true, false, 5},
-        {".5", true, false, 0.5},
-        {"1,000.5", false, false, 0},
-        {"1.000,5", false, false, 0},
-        {".", false, false, 0},
-        {",", false, false, 0},
-        {"", false, false, 0},
-        {"-", false, false, 0},
-        {"1e", false, false, 0},
-        {"inf", false, false, 0},
-        {"nan", false, false, 0},
-        {"1e400", false, false, 0},
-        {"0x1p3", false, false, 0},
-        {" 3", false, false, 0},
-        {"3 ", false, false, 0},
-        {"++3", false, false, 0},
+        { "3.5", true, false, 3.5 },
+        { "3,5", false, true, 3.5 },
+        { "-2.5E-2", true, false, -0.025 },
+        { "-2,5e-2", false, true, -0.025 },
+        { "+1.5", true, false, 1.5 },
+        { "1e3", true, true, 1000 },
+        { "42", true, true, 42 },
+        { "5.", true, false, 5 },
+        { ".5", true, false, 0.5 },
+        { "1,000.5", false, false, 0 },
+        { "1.000,5", false, false, 0 },
+        { ".", false, false, 0 },
+        { ",", false, false, 0 },
+        { "", false, false, 0 },
+        { "-", false, false, 0 },
+        { "1e", false, false, 0 },
+        { "inf", false, false, 0 },
+        { "nan", false, false, 0 },
+        { "1e400", false, false, 0 },
+        { "0x1p3", false, false, 0 },
+        { " 3", false, false, 0 },
+        { "3 ", false, false, 0 },
+        { "++3", false, false, 0 },
     };
     for (const Case& c : cases) {
         double value = 99;
@@ -215,8 +215,8 @@ TEST(ParseReal, LocaleDecimalSeparatorAndExponentOnly)
 
 TEST(ParseReal, FormattedNumbersReadBack)
 {
-    for (const FormatSettings* fs : {&point, &comma})
-        for (double v : {0.0, 1.0, -2.675, 123456.8, 1.234568e10, 4.5e-7, -10000.0}) {
+    for (const FormatSettings* fs : { &point, &comma })
+        for (double v : { 0.0, 1.0, -2.675, 123456.8, 1.234568e10, 4.5e-7, -10000.0 }) {
             double back = 0;
             ASSERT_TRUE(parsereal(formatgeneral(v, *fs), *fs, back)) << formatgeneral(v, *fs);
             EXPECT_EQ(back, v);

@@ -23,9 +23,9 @@ std::string chronoymd(const chr::year_month_day& ymd)
 // back, the YYYYMMDD text and the Julian day number both ways.
 void checkspan(chr::year_month_day from, chr::year_month_day to)
 {
-    int expectedday = int((chr::sys_days{from} - chr::sys_days{chr::year{1899} / 12 / 30}).count());
-    for (chr::sys_days d = from; d <= chr::sys_days{to}; d += chr::days{1}, ++expectedday) {
-        const chr::year_month_day ymd{d};
+    int expectedday = int((chr::sys_days { from } - chr::sys_days { chr::year { 1899 } / 12 / 30 }).count());
+    for (chr::sys_days d = from; d <= chr::sys_days { to }; d += chr::days { 1 }, ++expectedday) {
+        const chr::year_month_day ymd { d };
         const int y = int(ymd.year()), m = int(unsigned(ymd.month())), dd = int(unsigned(ymd.day()));
         const TDateTime day = encodedate(y, m, dd);
         ASSERT_EQ(day, expectedday) << y << "-" << m << "-" << dd;
@@ -39,13 +39,13 @@ void checkspan(chr::year_month_day from, chr::year_month_day to)
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(Calendar, EveryDayAgreesWithChrono)
 {
-    checkspan(chr::year{1} / 1 / 1, chr::year{3} / 12 / 31);
-    checkspan(chr::year{1580} / 1 / 1, chr::year{2600} / 12 / 31);
-    checkspan(chr::year{9997} / 1 / 1, chr::year{9999} / 12 / 31);
+    checkspan(chr::year { 1 } / 1 / 1, chr::year { 3 } / 12 / 31);
+    checkspan(chr::year { 1580 } / 1 / 1, chr::year { 2600 } / 12 / 31);
+    checkspan(chr::year { 9997 } / 1 / 1, chr::year { 9999 } / 12 / 31);
     EXPECT_EQ(encodedate(1, 1, 1), -693593.0);
     EXPECT_EQ(encodedate(9999, 12, 31), 2958465.0);
 }
@@ -56,7 +56,8 @@ TEST(Calendar, JulianDayEdgeCases)
         const char* ymd;
         int jdn;
     };
-    for (const Case& c : {Case{"20000101", 2451545}, Case{"20000229", 2451604}, Case{"19000301", 2415080}}) {
+    for (const Case& c :
+        { Case { "20000101", 2451545 }, Case { "20000229", 2451604 }, Case { "19000301", 2415080 } }) {
         EXPECT_EQ(ymdtojulian(c.ymd), c.jdn) << c.ymd;
         EXPECT_EQ(juliantoymd(c.jdn), c.ymd);
     }
@@ -68,7 +69,7 @@ TEST(Calendar, JulianDayEdgeCases)
 
 TEST(Calendar, YmdToJulianRejectsTextThatIsNotNumbers)
 {
-    for (const char* bad : {"", "2000", "200001", "2000ab01", "abcdefgh", "2000 101"})
+    for (const char* bad : { "", "2000", "200001", "2000ab01", "abcdefgh", "2000 101" })
         EXPECT_THROW(ymdtojulian(bad), std::invalid_argument) << '"' << bad << '"';
 }
 
@@ -100,8 +101,9 @@ TEST(Calendar, EncodeDateRefusesDatesThatDoNotExist)
     struct Case {
         int y, m, d;
     };
-    for (const Case& c : {Case{2023, 2, 29}, Case{1900, 2, 29}, Case{2024, 4, 31}, Case{2024, 13, 1},
-                          Case{2024, 0, 1}, Case{2024, 1, 0}, Case{0, 1, 1}, Case{10000, 1, 1}}) {
+    for (const Case& c :
+        { Case { 2023, 2, 29 }, Case { 1900, 2, 29 }, Case { 2024, 4, 31 }, Case { 2024, 13, 1 },
+            Case { 2024, 0, 1 }, Case { 2024, 1, 0 }, Case { 0, 1, 1 }, Case { 10000, 1, 1 } }) {
         EXPECT_FALSE(isvaliddate(c.y, c.m, c.d)) << c.y << "-" << c.m << "-" << c.d;
         EXPECT_THROW(encodedate(c.y, c.m, c.d), std::invalid_argument);
     }
@@ -133,7 +135,7 @@ TEST(Calendar, DayCountsOutOfRangeDoNotBreakDecoding)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    for (double v : {nan, inf, -inf, 1e300, -1e300, 2958466.5, -693595.0}) {
+    for (double v : { nan, inf, -inf, 1e300, -1e300, 2958466.5, -693595.0 }) {
         EXPECT_FALSE(isdatetimeinrange(v)) << v;
         const CivilDate c = decodedate(v);
         EXPECT_TRUE(c.year == 1 || c.year == 9999) << v;

@@ -16,7 +16,7 @@ TEST(ValueParse, GetIntGivesMinusOneForAnythingElse)
 {
     EXPECT_EQ(getint("  42 "), 42);
     EXPECT_EQ(getint("-17"), -17);
-    for (const char* bad : {"4.2", "", "   ", "abc", "12abc", "\t12", "99999999999", "1 2"})
+    for (const char* bad : { "4.2", "", "   ", "abc", "12abc", "\t12", "99999999999", "1 2" })
         EXPECT_EQ(getint(bad), -1) << '"' << bad << '"';
 }
 
