@@ -37,7 +37,7 @@ Times measure(const std::function<void()>& work)
     work();
     QApplication::processEvents();
     return { std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-             cpuseconds() - cpuStart };
+        cpuseconds() - cpuStart };
 }
 
 void report(const char* what, Times times, const char* budget)
@@ -71,7 +71,7 @@ void fill(TSortGrid& grid, const FormatSettings& fs)
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -94,9 +94,12 @@ int main(int argc, char** argv)
         grid.beginUpdate();
         fill(grid, fs);
         grid.endUpdate();
-    }), " (budget 0.5 s)");
-    report("sort by a date column, ascending", measure([&] { grid.SortByColumn(2, sdAscending); }), " (budget 0.3 s)");
-    report("sort by a date column, descending", measure([&] { grid.SortByColumn(2, sdDescending); }), " (budget 0.3 s)");
+    }),
+        " (budget 0.5 s)");
+    report("sort by a date column, ascending", measure([&] { grid.SortByColumn(2, sdAscending); }),
+        " (budget 0.3 s)");
+    report("sort by a date column, descending", measure([&] { grid.SortByColumn(2, sdDescending); }),
+        " (budget 0.3 s)");
 
     // The same fill again without an update, over rows that now exist, and
     // into a fresh grid where every row is added on its own.

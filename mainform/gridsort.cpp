@@ -8,7 +8,10 @@
 
 namespace {
 
-char16_t foldaz(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c; }
+char16_t foldaz(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
+}
 
 std::u16string foldedcopy(std::u16string_view text)
 {
@@ -25,7 +28,8 @@ void toutf8(std::u16string_view text, std::string& out)
     out.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00
+            && text[i + 1] < 0xE000) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         }
@@ -53,8 +57,8 @@ struct ValueKey {
     bool valid;
 };
 
-bool readvalue(std::u16string_view cell, TSortStyle style, const FormatSettings& fs, std::string& buffer,
-               double& value)
+bool readvalue(
+    std::u16string_view cell, TSortStyle style, const FormatSettings& fs, std::string& buffer, double& value)
 {
     toutf8(cell, buffer);
     if (style == ssNumeric) {
@@ -79,7 +83,7 @@ std::vector<std::size_t> identity(std::size_t n)
 }
 
 std::vector<std::size_t> sortbyvalue(const std::vector<std::u16string_view>& cells, TSortStyle style,
-                                     TSortDirection direction, const FormatSettings& fs)
+    TSortDirection direction, const FormatSettings& fs)
 {
     std::vector<ValueKey> keys(cells.size());
     std::string buffer;
@@ -89,20 +93,21 @@ std::vector<std::size_t> sortbyvalue(const std::vector<std::u16string_view>& cel
     // Rows with a value keep their order among themselves within a partition;
     // the unreadable ones form a block after (ascending) or before them.
     std::vector<std::size_t> order = identity(cells.size());
-    auto split = std::stable_partition(order.begin(), order.end(), [&](std::size_t i) {
-        return keys[i].valid == (direction == sdAscending);
-    });
+    auto split = std::stable_partition(order.begin(), order.end(),
+        [&](std::size_t i) { return keys[i].valid == (direction == sdAscending); });
     auto first = direction == sdAscending ? order.begin() : split;
     auto last = direction == sdAscending ? split : order.end();
     if (direction == sdAscending)
-        std::stable_sort(first, last, [&](std::size_t a, std::size_t b) { return keys[a].value < keys[b].value; });
+        std::stable_sort(
+            first, last, [&](std::size_t a, std::size_t b) { return keys[a].value < keys[b].value; });
     else
-        std::stable_sort(first, last, [&](std::size_t a, std::size_t b) { return keys[a].value > keys[b].value; });
+        std::stable_sort(
+            first, last, [&](std::size_t a, std::size_t b) { return keys[a].value > keys[b].value; });
     return order;
 }
 
-std::vector<std::size_t> sortbytext(const std::vector<std::u16string_view>& cells, TSortDirection direction,
-                                    bool caseSensitive)
+std::vector<std::size_t> sortbytext(
+    const std::vector<std::u16string_view>& cells, TSortDirection direction, bool caseSensitive)
 {
     std::vector<std::u16string> folded;
     std::vector<std::u16string_view> keys = cells;
@@ -115,13 +120,15 @@ std::vector<std::size_t> sortbytext(const std::vector<std::u16string_view>& cell
     }
     std::vector<std::size_t> order = identity(cells.size());
     if (direction == sdAscending)
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        std::stable_sort(
+            order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     else
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[b] < keys[a]; });
+        std::stable_sort(
+            order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[b] < keys[a]; });
     return order;
 }
 
-}  // namespace
+} // namespace
 
 TSortStyle resolvestyle(const std::vector<std::u16string_view>& cells, const FormatSettings& fs)
 {
@@ -140,7 +147,7 @@ TSortStyle resolvestyle(const std::vector<std::u16string_view>& cells, const For
 }
 
 std::vector<std::size_t> sortorder(const std::vector<std::u16string_view>& cells, TSortStyle style,
-                                   TSortDirection direction, bool caseSensitive, const FormatSettings& fs)
+    TSortDirection direction, bool caseSensitive, const FormatSettings& fs)
 {
     if (style == ssAutomatic)
         style = resolvestyle(cells, fs);
@@ -154,11 +161,12 @@ bool cellcontains(std::u16string_view cell, std::u16string_view text, bool caseS
     if (caseSensitive)
         return cell.find(text) != std::u16string_view::npos;
     auto same = [](char16_t a, char16_t b) { return foldaz(a) == foldaz(b); };
-    return std::search(cell.begin(), cell.end(), text.begin(), text.end(), same) != cell.end() || text.empty();
+    return std::search(cell.begin(), cell.end(), text.begin(), text.end(), same) != cell.end()
+        || text.empty();
 }
 
 int findrow(const CellReader& cell, int firstRow, int lastRow, int colCount, int searchCol,
-            std::u16string_view text, bool caseSensitive)
+    std::u16string_view text, bool caseSensitive)
 {
     int fromCol = searchCol >= 0 ? searchCol : 0;
     int toCol = searchCol >= 0 ? std::min(searchCol, colCount - 1) : colCount - 1;

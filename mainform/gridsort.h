@@ -24,7 +24,7 @@ enum TSortStyle { ssAutomatic, ssNormal, ssNumeric, ssDateTime };
 // each cell once with `fs`. A cell that does not read as a number or date goes
 // after every value when ascending and before every value when descending.
 std::vector<std::size_t> sortorder(const std::vector<std::u16string_view>& cells, TSortStyle style,
-                                   TSortDirection direction, bool caseSensitive, const FormatSettings& fs);
+    TSortDirection direction, bool caseSensitive, const FormatSettings& fs);
 
 // The style ssAutomatic stands for, for these cells.
 TSortStyle resolvestyle(const std::vector<std::u16string_view>& cells, const FormatSettings& fs);
@@ -40,7 +40,7 @@ bool cellcontains(std::u16string_view cell, std::u16string_view text, bool caseS
 // looking at every column 0 .. colCount - 1, or only at `searchCol` when it is
 // 0 or more; 0 when no row has one.
 int findrow(const CellReader& cell, int firstRow, int lastRow, int colCount, int searchCol,
-            std::u16string_view text, bool caseSensitive);
+    std::u16string_view text, bool caseSensitive);
 
 // Type-ahead: the next row after `selectedRow` whose column-0 text begins with
 // `ch` (A-Z and a-z alike), going on from row 1 after `lastRow` and ending

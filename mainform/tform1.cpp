@@ -10,9 +10,11 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <filesystem>
 
+#include "knowledge/knowledgetab.h"
 #include "mainform/tsortgrid.h"
 #include "platform/clock.h"
 #include "platform/datafolder.h"
@@ -64,6 +66,16 @@ TForm1::TForm1(const MainServices& services, QWidget* parent)
     createtoolbar();
     createpopupmenu();
     FormCreate(services.paths);
+    createknowledgetab();
+}
+
+// The knowledge base reads know.dat from the program folder, known once
+// FormCreate has run.
+void TForm1::createknowledgetab()
+{
+    kbtab = new KnowledgeTab(programdir, messages, kbsheet);
+    (new QVBoxLayout(kbsheet))->addWidget(kbtab);
+    connect(this, &TForm1::kbsheetShown, kbtab, &KnowledgeTab::enterTab);
 }
 
 TForm1::~TForm1() { FormDestroy(); }
@@ -93,6 +105,7 @@ void TForm1::FormCreate(const StartPaths& paths)
     placewindow();
     readregistry();
     settimerinterval();
+    Timer->start();
     mygridclear();
     std::error_code ec;
     if (std::filesystem::exists(datafilename, ec))

@@ -2,11 +2,11 @@
 // start-up and shutdown.
 //
 // The window's work is split over several files, one job each: tform1.cpp
-// (creation, layout, start-up, shutdown, the data file and the settings),
-// tform1_commands.cpp (menus, toolbar, keys, tabs, shopping list, links),
-// tform1_grid.cpp (the brew list), and the handlers of the brew commands,
-// reports and dialogs in tform1_brewcommands.cpp, tform1_reports.cpp and
-// tform1_dialogs.cpp.
+// (start-up, shutdown, the data file and the settings), tform1_controls.cpp
+// (the controls and their layout), tform1_commands.cpp (menus, toolbar, keys,
+// tabs, shopping list, help), tform1_grid.cpp (the brew list), and the
+// handlers of the brew commands, reports and dialogs in
+// tform1_brewcommands.cpp, tform1_reports.cpp and tform1_dialogs.cpp.
 #pragma once
 
 #include <QMainWindow>
@@ -36,6 +36,7 @@ class QTimer;
 class QToolBar;
 class QKeyEvent;
 class LinkLabel;
+class KnowledgeTab;
 
 // What the window needs from the world around it; tests give their own.
 struct MainServices {
@@ -88,6 +89,7 @@ public:
     QPlainTextEdit* shoppingmemo = nullptr;
     QLabel* shoppinglabel = nullptr;
     LinkLabel* linklabel = nullptr;
+    KnowledgeTab* kbtab = nullptr;  // the "Knowledge base" tab's contents
     QLabel* StatusBar1 = nullptr;  // the status bar's one panel
     QToolBar* ToolBar1 = nullptr;
     QTimer* Timer = nullptr;   // blanks the list in hiding mode 1
@@ -217,9 +219,10 @@ protected:
 
 private:
     void createcontrols();
-    QWidget* createbrewssheet();
-    QWidget* createshoppingsheet();
-    QWidget* createlinkssheet();
+    void createknowledgetab();
+    void createbrewssheet();
+    void createshoppingsheet();
+    void createlinkssheet();
     void createactions();
     void createmenus();
     void createtoolbar();

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -36,6 +37,20 @@ QAction* makeaction(QObject* owner, const char* name, const QString& caption,
 bool plainkey(const QKeyEvent* key, int code)
 {
     return key->key() == code && key->modifiers() == Qt::NoModifier;
+}
+
+// A green plus sign: the style has no standard icon for adding.
+QIcon plusicon()
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(40, 140, 60));
+    painter.drawRoundedRect(QRectF(8, 2, 4, 16), 1, 1);
+    painter.drawRoundedRect(QRectF(2, 8, 16, 4), 1, 1);
+    return QIcon(pixmap);
 }
 
 bool isenter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
@@ -69,7 +84,7 @@ void TForm1::createactions()
 
     // The toolbar shows these actions with their own hints.
     const QStyle* look = style();
-    Addaccount1->setIcon(look->standardIcon(QStyle::SP_FileIcon));
+    Addaccount1->setIcon(plusicon());
     Addaccount1->setToolTip(tr("Create/Add a new brew record"));
     Editaccount1->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
     Editaccount1->setToolTip(tr("Edit brew record"));

@@ -104,7 +104,7 @@ void TForm1::createcontrols()
     qApp->installEventFilter(this);
 }
 
-QWidget* TForm1::createbrewssheet()
+void TForm1::createbrewssheet()
 {
     grid = new TSortGrid(brewssheet);
     grid->setObjectName("grid");
@@ -129,10 +129,9 @@ QWidget* TForm1::createbrewssheet()
     searchbutton = new QPushButton(tr("&Search"), this);
     searchbutton->setObjectName("searchbutton");
     connect(searchbutton, &QPushButton::clicked, this, &TForm1::searchbuttonClick);
-    return brewssheet;
 }
 
-QWidget* TForm1::createshoppingsheet()
+void TForm1::createshoppingsheet()
 {
     shoppinglabel = new QLabel(tr("Shopping List"), shoppingsheet);
     shoppinglabel->setObjectName("shoppinglabel");
@@ -147,10 +146,9 @@ QWidget* TForm1::createshoppingsheet()
     layout->setContentsMargins(30, 10, 30, 20);
     layout->addWidget(shoppinglabel);
     layout->addWidget(shoppingmemo);
-    return shoppingsheet;
 }
 
-QWidget* TForm1::createlinkssheet()
+void TForm1::createlinkssheet()
 {
     auto* caption = new QLabel(tr("Orvanti's Software Page:"), linkssheet);
     linklabel = new LinkLabel(orvantisoftwarepage, linkssheet);
@@ -163,7 +161,6 @@ QWidget* TForm1::createlinkssheet()
     layout->setContentsMargins(30, 30, 30, 30);
     layout->addLayout(row);
     layout->addStretch();
-    return linkssheet;
 }
 
 // Lays the list's columns out by their fractions of the list's width.

@@ -21,9 +21,21 @@ std::u16string_view u16(const QString& text)
     return { QStringView(text).utf16(), std::size_t(text.size()) };
 }
 
-}  // namespace
+} // namespace
 
-TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent)
+Qt::Alignment qtalignment(const TFormatOptions& format)
+{
+    Qt::Alignment horz = format.AlignmentHorz == taRightJustify ? Qt::AlignRight
+        : format.AlignmentHorz == taCenter                      ? Qt::AlignHCenter
+                                                                : Qt::AlignLeft;
+    Qt::Alignment vert = format.AlignmentVert == taBottomJustify ? Qt::AlignBottom
+        : format.AlignmentVert == taVerticalCenter               ? Qt::AlignVCenter
+                                                                 : Qt::AlignTop;
+    return horz | vert;
+}
+
+TSortGrid::TSortGrid(QWidget* parent)
+    : QTableView(parent)
 {
     m_model = new TSortGridModel(this);
     m_header = new TSortGridHeader(this);
@@ -53,7 +65,10 @@ TSortGrid::TSortGrid(QWidget* parent) : QTableView(parent)
 
 TSortGrid::~TSortGrid() = default;
 
-int TSortGrid::ColCount() const { return m_model->cols(); }
+int TSortGrid::ColCount() const
+{
+    return m_model->cols();
+}
 
 void TSortGrid::setColCount(int count)
 {
@@ -61,7 +76,10 @@ void TSortGrid::setColCount(int count)
     keepSelection();
 }
 
-int TSortGrid::RowCount() const { return m_model->dataRows() + 1; }
+int TSortGrid::RowCount() const
+{
+    return m_model->dataRows() + 1;
+}
 
 void TSortGrid::setRowCount(int count)
 {
@@ -84,7 +102,10 @@ void TSortGrid::setCells(int col, int row, QString text)
     }
 }
 
-void TSortGrid::beginUpdate() { m_model->beginUpdate(); }
+void TSortGrid::beginUpdate()
+{
+    m_model->beginUpdate();
+}
 
 void TSortGrid::endUpdate()
 {
@@ -98,7 +119,10 @@ int TSortGrid::Row() const
     return current.isValid() ? std::min(current.row() + 1, RowCount() - 1) : 1;
 }
 
-void TSortGrid::setRow(int row) { moveTo(std::clamp(row, 1, RowCount() - 1), Col()); }
+void TSortGrid::setRow(int row)
+{
+    moveTo(std::clamp(row, 1, RowCount() - 1), Col());
+}
 
 int TSortGrid::Col() const
 {
@@ -125,7 +149,10 @@ bool TSortGrid::MouseToCell(const QPoint& pos, int& col, int& row) const
     return true;
 }
 
-int TSortGrid::ColWidths(int col) const { return m_header->sectionSize(col); }
+int TSortGrid::ColWidths(int col) const
+{
+    return m_header->sectionSize(col);
+}
 
 void TSortGrid::setColWidths(int col, int width)
 {
@@ -133,7 +160,10 @@ void TSortGrid::setColWidths(int col, int width)
         m_header->resizeSection(col, std::max(width, 0));
 }
 
-int TSortGrid::DefaultRowHeight() const { return verticalHeader()->defaultSectionSize(); }
+int TSortGrid::DefaultRowHeight() const
+{
+    return verticalHeader()->defaultSectionSize();
+}
 
 void TSortGrid::setDefaultRowHeight(int height)
 {
@@ -172,19 +202,25 @@ void TSortGrid::SortByColumn(int col, TSortDirection direction)
     m_model->permuteRows(sortorder(cells, m_sortStyle, direction, m_sortCaseSensitive, m_formatSettings));
 
     // The selection stays on the row index; the focus goes to the sorted column.
-    selectionModel()->setCurrentIndex(m_model->index(row - 1, col),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(
+        m_model->index(row - 1, col), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     emit EndSort(col);
 }
 
-bool TSortGrid::FindFirst() { return findFrom(1); }
+bool TSortGrid::FindFirst()
+{
+    return findFrom(1);
+}
 
-bool TSortGrid::FindNext() { return findFrom(Row() + 1); }
+bool TSortGrid::FindNext()
+{
+    return findFrom(Row() + 1);
+}
 
 bool TSortGrid::findFrom(int firstRow)
 {
-    int row = findrow(cellReader(), firstRow, RowCount() - 1, ColCount(), m_searchCol, u16(m_searchText),
-                      m_caseSensitive);
+    int row = findrow(
+        cellReader(), firstRow, RowCount() - 1, ColCount(), m_searchCol, u16(m_searchText), m_caseSensitive);
     if (row == 0)
         return false;
     setRow(row);
@@ -257,7 +293,8 @@ void TSortGrid::keepSelection()
     if (!current.isValid()) {
         moveTo(1, 0);
     } else if (!selectionModel()->isRowSelected(current.row(), {})) {
-        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 }
 

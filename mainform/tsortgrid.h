@@ -33,14 +33,17 @@ enum TCellBevel { cbNone, cbRaised, cbLowered };
 // cell is drawn and hands it to the OnGetCellFormat hook, whose changes apply
 // to that cell only.
 struct TFormatOptions {
-    QBrush Brush;       // background of the cell (the row highlight is drawn over it)
+    QBrush Brush; // background; in the selected row, the highlight
     QFont Font;
-    QColor FontColor;   // colour of the text
+    QColor FontColor; // colour of the text
     TAlignment AlignmentHorz = taLeftJustify;
     TVertAlignment AlignmentVert = taTopJustify;
     TCellBevel Bevel = cbNone;
     bool HideText = false;
 };
+
+// The Qt alignment flags of a cell format.
+Qt::Alignment qtalignment(const TFormatOptions& format);
 
 class TSortGrid : public QTableView {
     Q_OBJECT
@@ -144,7 +147,7 @@ private:
     bool findFrom(int firstRow);
     void moveTo(int row, int col);
     void keepSelection();
-    ::CellReader cellReader() const;
+    CellReader cellReader() const;
 
     TSortGridModel* m_model = nullptr;
     TSortGridHeader* m_header = nullptr;

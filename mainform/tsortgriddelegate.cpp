@@ -6,22 +6,11 @@
 
 #include "mainform/tsortgrid.h"
 
-namespace {
-
-Qt::Alignment toqtalignment(const TFormatOptions& format)
+TSortGridDelegate::TSortGridDelegate(TSortGrid* grid)
+    : QStyledItemDelegate(grid)
+    , m_grid(grid)
 {
-    Qt::Alignment horz = format.AlignmentHorz == taRightJustify ? Qt::AlignRight
-        : format.AlignmentHorz == taCenter                      ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft;
-    Qt::Alignment vert = format.AlignmentVert == taBottomJustify ? Qt::AlignBottom
-        : format.AlignmentVert == taVerticalCenter               ? Qt::AlignVCenter
-                                                                 : Qt::AlignTop;
-    return horz | vert;
 }
-
-}  // namespace
-
-TSortGridDelegate::TSortGridDelegate(TSortGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) { }
 
 void TSortGridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
@@ -34,7 +23,7 @@ TFormatOptions TSortGridDelegate::applyformat(QStyleOptionViewItem* option, cons
     bool selected = option->state.testFlag(QStyle::State_Selected);
     TFormatOptions format = m_grid->cellFormat(index.column(), index.row() + 1, selected);
     option->font = format.Font;
-    option->displayAlignment = toqtalignment(format);
+    option->displayAlignment = qtalignment(format);
     if (format.HideText)
         option->text.clear();
     // The row highlight is the selected cell's background.
@@ -49,7 +38,8 @@ TFormatOptions TSortGridDelegate::applyformat(QStyleOptionViewItem* option, cons
 }
 
 // As the base class paints, with the cell's format asked for only once.
-void TSortGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void TSortGridDelegate::paint(
+    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem cell = option;
     QStyledItemDelegate::initStyleOption(&cell, index);

@@ -11,7 +11,8 @@ class TSortGridDelegate : public QStyledItemDelegate {
 public:
     explicit TSortGridDelegate(TSortGrid* grid);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(
+        QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

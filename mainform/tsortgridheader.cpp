@@ -12,17 +12,6 @@ constexpr int textMargin = 4;
 constexpr int arrowWidth = 9;
 constexpr int arrowHeight = 5;
 
-Qt::Alignment toqtalignment(const TFormatOptions& format)
-{
-    Qt::Alignment horz = format.AlignmentHorz == taRightJustify ? Qt::AlignRight
-        : format.AlignmentHorz == taCenter                      ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft;
-    Qt::Alignment vert = format.AlignmentVert == taBottomJustify ? Qt::AlignBottom
-        : format.AlignmentVert == taVerticalCenter               ? Qt::AlignVCenter
-                                                                 : Qt::AlignTop;
-    return horz | vert;
-}
-
 void drawarrow(QPainter* painter, const QRect& area, bool up, const QColor& color)
 {
     int left = area.right() - textMargin - arrowWidth + 1;
@@ -42,9 +31,11 @@ void drawarrow(QPainter* painter, const QRect& area, bool up, const QColor& colo
     painter->restore();
 }
 
-}  // namespace
+} // namespace
 
-TSortGridHeader::TSortGridHeader(TSortGrid* grid) : QHeaderView(Qt::Horizontal, grid), m_grid(grid)
+TSortGridHeader::TSortGridHeader(TSortGrid* grid)
+    : QHeaderView(Qt::Horizontal, grid)
+    , m_grid(grid)
 {
     setObjectName("gridheader");
     // Clicks are ours: the base class would select the column.
@@ -100,7 +91,7 @@ void TSortGridHeader::paintSection(QPainter* painter, const QRect& rect, int log
         painter->setFont(format.Font);
         painter->setPen(format.FontColor);
         QString text = shortened(m_grid->Cells(logicalIndex, 0), QFontMetrics(format.Font), textArea.width());
-        painter->drawText(textArea, int(toqtalignment(format)), text);
+        painter->drawText(textArea, int(qtalignment(format)), text);
         painter->restore();
     }
     if (sorted && rect.width() > arrowWidth + 2 * textMargin)
@@ -120,13 +111,25 @@ bool TSortGridHeader::onBorder(int x) const
     return atLeft || atRight;
 }
 
-void TSortGridHeader::mousePressEvent(QMouseEvent* event)
+void TSortGridHeader::noteTheButtonWentDown(QMouseEvent* event)
 {
     int x = event->position().toPoint().x();
     m_pressButton = event->button();
     m_borderDrag = event->button() == Qt::LeftButton && onBorder(x);
     m_pressCol = m_borderDrag ? -1 : logicalIndexAt(x);
+}
+
+void TSortGridHeader::mousePressEvent(QMouseEvent* event)
+{
+    noteTheButtonWentDown(event);
     QHeaderView::mousePressEvent(event);
+}
+
+// The second click of a double click is a click of its own.
+void TSortGridHeader::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    noteTheButtonWentDown(event);
+    QHeaderView::mouseDoubleClickEvent(event);
 }
 
 void TSortGridHeader::mouseReleaseEvent(QMouseEvent* event)

@@ -20,9 +20,11 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool onBorder(int x) const;
+    void noteTheButtonWentDown(QMouseEvent* event);
 
     TSortGrid* m_grid;
     int m_pressCol = -1;

@@ -4,11 +4,20 @@ namespace {
 const QString emptytext;
 }
 
-TSortGridModel::TSortGridModel(QObject* parent) : QAbstractTableModel(parent) { }
+TSortGridModel::TSortGridModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
 
-int TSortGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_shownRows; }
+int TSortGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_shownRows;
+}
 
-int TSortGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_shownCols; }
+int TSortGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_shownCols;
+}
 
 QVariant TSortGridModel::data(const QModelIndex& index, int role) const
 {
@@ -97,7 +106,10 @@ void TSortGridModel::permuteRows(const std::vector<std::size_t>& order)
     textsChanged();
 }
 
-void TSortGridModel::beginUpdate() { ++m_updateDepth; }
+void TSortGridModel::beginUpdate()
+{
+    ++m_updateDepth;
+}
 
 void TSortGridModel::endUpdate()
 {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cmath>
 
@@ -140,7 +141,10 @@ TEST_F(BrewListTest, BlankingInHidingModeOneAndSearchShowsTheRowsInFull)
 
 TEST_F(BrewListTest, TimerBlanksNothingInOtherHidingModes)
 {
+    storesettings({{"HideDelay", "5"}});
     start();
+    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_EQ(form->Timer->interval(), 30000);
     EXPECT_EQ(form->settings.Hiding, 3);
     form->TimerTimer();
     EXPECT_EQ(form->grid->Cells(1, 1), "Bitter");

@@ -1,6 +1,7 @@
 // The main window's menus, toolbar, pop-up menu, keys and tabs.
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -245,6 +246,38 @@ TEST_F(CommandsTest, LinkLabelHighlightsUnderTheMouse)
     EXPECT_FALSE(form->linklabel->highlighted());
 }
 
+// Records the addresses handed to the desktop.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    OpenedUrls()
+    {
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~OpenedUrls() override
+    {
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+TEST_F(CommandsTest, HelpAndTheLinkOpenThroughTheDesktop)
+{
+    OpenedUrls opened;
+    form->Contents1->trigger();
+    showtab(form->linkssheet);
+    const QPoint inside(3, 3);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, form->linklabel->mapToGlobal(inside), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form->linklabel, &release);
+    EXPECT_EQ(opened.urls, (QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(temp.file("program") + "/malvora.html")),
+                                        QUrl(orvantisoftwarepage)}));
+}
+
 TEST_F(CommandsTest, MinimizeAndBringToFront)
 {
     form->Minimize1->trigger();
@@ -262,3 +295,5 @@ TEST_F(CommandsTest, ExitWritesTheSettingsAndSaves)
 }
 
 }  // namespace
+
+#include "commands_uitest.moc"

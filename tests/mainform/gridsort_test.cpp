@@ -12,7 +12,7 @@ namespace {
 using Order = std::vector<std::size_t>;
 
 Order sorted(const std::vector<std::u16string>& texts, TSortStyle style, TSortDirection direction,
-             bool caseSensitive = false, const FormatSettings& fs = {})
+    bool caseSensitive = false, const FormatSettings& fs = {})
 {
     std::vector<std::u16string_view> cells(texts.begin(), texts.end());
     return sortorder(cells, style, direction, caseSensitive, fs);
@@ -64,7 +64,8 @@ TEST(SortOrder, ReadsNumbersAndDatesWithTheGivenSettings)
 
     FormatSettings monthfirst;
     monthfirst.shortDateFormat = "mm/dd/yyyy";
-    EXPECT_EQ(sorted({ u"02/01/2020", u"01/15/2020" }, ssDateTime, sdAscending, false, monthfirst), (Order { 1, 0 }));
+    EXPECT_EQ(sorted({ u"02/01/2020", u"01/15/2020" }, ssDateTime, sdAscending, false, monthfirst),
+        (Order { 1, 0 }));
 }
 
 TEST(SortOrder, EmptyAndSingleColumns)
@@ -96,12 +97,13 @@ TEST(CellContains, MatchesAnywhereFoldingOnlyAToZ)
         { u"Irish Stout", u"stout", false, true },
         { u"Irish Stout", u"stout", true, false },
         { u"Irish Stout", u"h S", false, true },
-        { u"\u00c9t\u00e9", u"\u00e9t", false, false },  // only A-Z fold
+        { u"\u00c9t\u00e9", u"\u00e9t", false, false }, // only A-Z fold
         { u"Ale", u"Ales", false, false },
         { u"", u"", false, true },
     };
     for (const auto& c : cases)
-        EXPECT_EQ(cellcontains(c.cell, c.text, c.caseSensitive), c.expected) << std::string(c.cell.begin(), c.cell.end());
+        EXPECT_EQ(cellcontains(c.cell, c.text, c.caseSensitive), c.expected)
+            << std::string(c.cell.begin(), c.cell.end());
 }
 
 TEST_F(SearchTest, FindsTheFirstRowFromTheStartRowAndNeverTheHeading)
@@ -126,10 +128,10 @@ TEST_F(SearchTest, TypeAheadGoesDownThenWrapsToTheSelectedRow)
     // Column 0: 1, 2, 12, 3.
     EXPECT_EQ(typeaheadrow(reader, 1, last(), u'1'), 3);
     EXPECT_EQ(typeaheadrow(reader, 3, last(), u'1'), 1);
-    EXPECT_EQ(typeaheadrow(reader, 2, last(), u'2'), 2);  // only the selected row itself
+    EXPECT_EQ(typeaheadrow(reader, 2, last(), u'2'), 2); // only the selected row itself
     EXPECT_EQ(typeaheadrow(reader, 1, last(), u'9'), 0);
     rows[2][0] = u"stout";
     EXPECT_EQ(typeaheadrow(reader, 4, last(), u'S'), 2);
 }
 
-}  // namespace
+} // namespace

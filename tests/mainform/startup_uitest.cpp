@@ -65,6 +65,17 @@ TEST_F(MainWindowTest, GoodDataFileIsListedAndSavedAgainAtExit)
     EXPECT_EQ(store->readstring("LastFile"), datafile());
 }
 
+TEST_F(MainWindowTest, LongListIsScrolledToItsLastBrewAtFirstShow)
+{
+    std::vector<BrewFields> brews;
+    for (int i = 1; i <= 300; ++i)
+        brews.push_back(brew(i, "Brew " + std::to_string(i)));
+    writedatafile(brews);
+    TForm1& f = start();
+    EXPECT_EQ(f.grid->Row(), 300);
+    EXPECT_EQ(f.statustext(), "   300 brews recorded");
+}
+
 TEST_F(MainWindowTest, BadDataFileIsReportedAndKeptWhileTheExampleShows)
 {
     std::filesystem::create_directories(std::filesystem::path(datafile()).parent_path());

@@ -192,9 +192,9 @@ TEST_F(DataFileTest, OldVersionsAreUpgradedAsTheyLoad)
         auto loaded = file.load(messages);
         ASSERT_TRUE(loaded);
         const tbaccrec& rec = *loaded->records[0];
-        EXPECT_EQ(rec.recordtype, c.old ? kindKit : kindExtract) << c.version;
+        EXPECT_EQ(+rec.recordtype, c.old ? kindKit : kindExtract) << c.version;
         EXPECT_EQ(getextractsstring(rec), c.old ? "" : "Light malt") << c.version;
-        EXPECT_EQ(rec.fermkgused, c.old ? notgivenreal : 1.5) << c.version;
+        EXPECT_EQ(+rec.fermkgused, c.old ? notgivenreal : 1.5) << c.version;
 
         ASSERT_TRUE(file.save(loaded->records, "", false, messages));
         const Bytes saved = filebytes::read(path);
@@ -232,8 +232,8 @@ TEST_F(DataFileTest, OverlongLengthByteReadsOneHundredBytes)
     auto loaded = DataFile(path).load(messages);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(getshortstring(loaded->records[0]->kit), std::string(100, 'k'));
-    EXPECT_EQ(loaded->records[0]->kit.len, 100);
-    EXPECT_EQ(loaded->records[0]->b1, 0);
+    EXPECT_EQ(+loaded->records[0]->kit.len, 100);
+    EXPECT_EQ(+loaded->records[0]->b1, 0);
 }
 
 TEST_F(DataFileTest, BackupHoldsTheFileAsItWasBeforeTheSave)

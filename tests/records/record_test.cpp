@@ -21,20 +21,20 @@ TEST(BrewRecord, FieldsSitAtTheirOffsetsInTheStoredBytes)
     tbaccrec rec;
     std::memcpy(&rec, hand.data(), sizeof rec);
 
-    EXPECT_EQ(rec.num, 12);
+    EXPECT_EQ(+rec.num, 12);
     EXPECT_EQ(getshortstring(rec.kit), "Coopers Lager");
-    EXPECT_EQ(rec.down, 45000.0);
-    EXPECT_EQ(rec.maxub, 45379.0);
+    EXPECT_EQ(+rec.down, 45000.0);
+    EXPECT_EQ(+rec.maxub, 45379.0);
     EXPECT_EQ(getshortstring(rec.yeast), "Ale yeast");
-    EXPECT_EQ(rec.origgrav, 1046);
-    EXPECT_EQ(rec.pskgused, 0.35);
-    EXPECT_EQ(rec.days2, 14);
+    EXPECT_EQ(+rec.origgrav, 1046);
+    EXPECT_EQ(+rec.pskgused, 0.35);
+    EXPECT_EQ(+rec.days2, 14);
     EXPECT_EQ(getshortstring(rec.batchname), "Batch 12");
-    EXPECT_EQ(rec.taste, 30);
+    EXPECT_EQ(+rec.taste, 30);
     EXPECT_EQ(getnotesstring(rec), "Good head");
-    EXPECT_EQ(rec.recordtype, kindModifiedKit);
+    EXPECT_EQ(+rec.recordtype, kindModifiedKit);
     EXPECT_EQ(getextractsstring(rec), "Light malt");
-    EXPECT_EQ(rec.fermkgused, 1.5);
+    EXPECT_EQ(+rec.fermkgused, 1.5);
 }
 
 TEST(BrewRecord, CreatedFromFieldsGivesTheHandBuiltBytes)
@@ -78,11 +78,11 @@ TEST(BrewRecord, CreatedFromFieldsGivesTheHandBuiltBytes)
 TEST(BrewRecord, EmptyFieldsGiveTheNotGivenValues)
 {
     const auto rec = makerecord(BrewFields{});
-    EXPECT_EQ(rec->num, -1);
-    EXPECT_EQ(rec->origgrav, -1);
-    EXPECT_EQ(rec->finalgrav, -1);
-    EXPECT_EQ(rec->days1, -1);
-    EXPECT_EQ(rec->days2, -1);
+    EXPECT_EQ(+rec->num, -1);
+    EXPECT_EQ(+rec->origgrav, -1);
+    EXPECT_EQ(+rec->finalgrav, -1);
+    EXPECT_EQ(+rec->days1, -1);
+    EXPECT_EQ(+rec->days2, -1);
     for (double v : {rec->alc, rec->kgused, rec->water, rec->pskgused, rec->brewtemp, rec->fermkgused})
         EXPECT_EQ(v, notgivenreal);
     for (double d : {rec->down, rec->bottled, rec->minub, rec->maxub})
@@ -133,15 +133,15 @@ TEST(BrewRecord, NotGivenRealsAreThoseThatRoundToMinusTenThousand)
 TEST(BrewRecord, ExampleRecordCarriesTheExampleValues)
 {
     const auto rec = makerecord(examplerecord(46000.5));
-    EXPECT_EQ(rec->num, 1);
+    EXPECT_EQ(+rec->num, 1);
     EXPECT_EQ(getshortstring(rec->kit), "Example brew kit name");
     EXPECT_EQ(getshortstring(rec->batchname), "Example Batch Name");
     EXPECT_EQ(getnotesstring(*rec), "This is an example comment");
     EXPECT_EQ(getextractsstring(*rec), "Example extract");
-    EXPECT_EQ(rec->down, 46000.5);
-    EXPECT_EQ(rec->maxub, 46000.5);
-    EXPECT_EQ(rec->origgrav, 1046);
-    EXPECT_EQ(rec->finalgrav, 1006);
-    EXPECT_EQ(rec->days1, 0);
-    EXPECT_EQ(rec->fermkgused, 0.0);
+    EXPECT_EQ(+rec->down, 46000.5);
+    EXPECT_EQ(+rec->maxub, 46000.5);
+    EXPECT_EQ(+rec->origgrav, 1046);
+    EXPECT_EQ(+rec->finalgrav, 1006);
+    EXPECT_EQ(+rec->days1, 0);
+    EXPECT_EQ(+rec->fermkgused, 0.0);
 }
