@@ -15,8 +15,8 @@ double tempcorrection(double f)
         double upto;
         double points;
     };
-    static constexpr Band bands[] = {{65, 0.4}, {70, 0.9}, {74, 1.5}, {80, 2.0}, {83, 2.6},
-                                     {90, 3.4}, {93, 4.0}, {97, 5.0}, {102, 5.9}};
+    static constexpr Band bands[] = { { 65, 0.4 }, { 70, 0.9 }, { 74, 1.5 }, { 80, 2.0 }, { 83, 2.6 },
+        { 90, 3.4 }, { 93, 4.0 }, { 97, 5.0 }, { 102, 5.9 } };
     for (const Band& band : bands) {
         if (f <= band.upto)
             return band.points;
@@ -35,13 +35,13 @@ double primingallowance(double weight, bool metricunits)
     return metricunits ? weight / 0.18 * 0.5 : 0.5;
 }
 
-}  // namespace
+} // namespace
 
 AlcoholResult calcalc(const AlcoholInput& in, bool metricunits, const FormatSettings& fs)
 {
     const int fg = getint(in.finalgrav);
     if (fg < 0)
-        return {AlcoholResult::clear, {}};
+        return { AlcoholResult::clear, {} };
     double fgc = fg;
     double temp = getreal(in.brewtemp, fs);
     if (!isnotgiven(temp)) {
@@ -51,9 +51,9 @@ AlcoholResult calcalc(const AlcoholInput& in, bool metricunits, const FormatSett
     }
     const int og = getint(in.origgrav);
     if (og < 0)
-        return {AlcoholResult::clear, {}};
+        return { AlcoholResult::clear, {} };
     if (og <= fgc)
-        return {AlcoholResult::warn, {}};
+        return { AlcoholResult::warn, {} };
     const double abv = (og - fgc) / 7.5 + primingallowance(getreal(in.pskgused, fs), metricunits);
-    return {AlcoholResult::write, formatfixed(abv, 1, fs)};
+    return { AlcoholResult::write, formatfixed(abv, 1, fs) };
 }

@@ -9,14 +9,19 @@ unsigned char foldcase(unsigned char c)
 {
     if (c >= 'a' && c <= 'z')
         return static_cast<unsigned char>(c - 'a' + 'A');
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)  // à to þ, but not ÷
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // à to þ, but not ÷
         return static_cast<unsigned char>(c - 0x20);
     switch (c) {
-    case 0x9A: return 0x8A;  // š
-    case 0x9C: return 0x8C;  // œ
-    case 0x9E: return 0x8E;  // ž
-    case 0xFF: return 0x9F;  // ÿ
-    default: return c;
+    case 0x9A:
+        return 0x8A; // š
+    case 0x9C:
+        return 0x8C; // œ
+    case 0x9E:
+        return 0x8E; // ž
+    case 0xFF:
+        return 0x9F; // ÿ
+    default:
+        return c;
     }
 }
 
@@ -27,7 +32,7 @@ bool lessignoringcase(std::string_view a, std::string_view b)
     });
 }
 
-}  // namespace
+} // namespace
 
 bool sametextignoringcase(std::string_view a, std::string_view b)
 {
@@ -36,7 +41,9 @@ bool sametextignoringcase(std::string_view a, std::string_view b)
     });
 }
 
-ComboList::ComboList(std::vector<std::string> items, bool sorted) : items_(std::move(items)), sorted_(sorted)
+ComboList::ComboList(std::vector<std::string> items, bool sorted)
+    : items_(std::move(items))
+    , sorted_(sorted)
 {
     if (sorted_)
         makesorted();

@@ -12,7 +12,7 @@ TDateTime dateofymd(const std::string& ymd)
     return encodedate(year, month, day);
 }
 
-}  // namespace
+} // namespace
 
 DateText readdate(std::string_view text, const FormatSettings& fs)
 {
@@ -25,9 +25,15 @@ DateText readdate(std::string_view text, const FormatSettings& fs)
     return result;
 }
 
-int daynumber(TDateTime date) { return ymdtojulian(ymdoftdate(date)); }
+int daynumber(TDateTime date)
+{
+    return ymdtojulian(ymdoftdate(date));
+}
 
-TDateTime daysafter(TDateTime date, int days) { return dateofymd(juliantoymd(daynumber(date) + days)); }
+TDateTime daysafter(TDateTime date, int days)
+{
+    return dateofymd(juliantoymd(daynumber(date) + days));
+}
 
 TDateTime bottlingproposal(TDateTime down, TDateTime today)
 {

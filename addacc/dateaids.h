@@ -12,7 +12,7 @@
 struct DateText {
     bool ok = false;
     TDateTime date = nodate;
-    std::string error;  // "'31/02/2024' is not a valid date"
+    std::string error; // "'31/02/2024' is not a valid date"
 };
 DateText readdate(std::string_view text, const FormatSettings& fs);
 

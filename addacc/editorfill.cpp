@@ -6,7 +6,12 @@
 namespace {
 
 const std::vector<std::string> brewingsugaritems = {
-    "", "Brown sugar", "Coopers brewing sugar", "Dextrose (brewers sugar)", "Raw sugar", "Sucrose (ordinary sugar)",
+    "",
+    "Brown sugar",
+    "Coopers brewing sugar",
+    "Dextrose (brewers sugar)",
+    "Raw sugar",
+    "Sucrose (ordinary sugar)",
 };
 
 const std::vector<std::string> primingsugaritems = {
@@ -33,7 +38,7 @@ void selectlast(ComboList& list, const std::string& value)
     }
 }
 
-}  // namespace
+} // namespace
 
 int highestnum(const RecordList& records)
 {
@@ -46,7 +51,7 @@ int highestnum(const RecordList& records)
 bool isblank(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; });
+        [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; });
 }
 
 ComboList brewingsugarlist(const RecordList& records, const tbaccrec* last)

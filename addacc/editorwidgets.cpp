@@ -7,12 +7,15 @@
 
 #include "platform/qtext.h"
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
+UpDown::UpDown(QWidget* parent)
+    : QWidget(parent)
+    , up_(new QToolButton(this))
+    , down_(new QToolButton(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    for (QToolButton* b : {up_, down_}) {
+    for (QToolButton* b : { up_, down_ }) {
         b->setArrowType(b == up_ ? Qt::UpArrow : Qt::DownArrow);
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoRepeat(true);
@@ -25,13 +28,15 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), d
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-SpinEdit::SpinEdit(int maximum, QWidget* parent) : QSpinBox(parent)
+SpinEdit::SpinEdit(int maximum, QWidget* parent)
+    : QSpinBox(parent)
 {
     setRange(0, maximum);
     setFixedWidth(56);
 }
 
-LimitedMemo::LimitedMemo(QWidget* parent) : QPlainTextEdit(parent)
+LimitedMemo::LimitedMemo(QWidget* parent)
+    : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -60,8 +65,14 @@ std::string LimitedMemo::storedtext() const
     return toansi(text);
 }
 
-bool LimitedMemo::modified() const { return document()->isModified(); }
-void LimitedMemo::setmodified(bool on) { document()->setModified(on); }
+bool LimitedMemo::modified() const
+{
+    return document()->isModified();
+}
+void LimitedMemo::setmodified(bool on)
+{
+    document()->setModified(on);
+}
 
 // Takes back what went over the limit, from just before the cursor, as an
 // edit box with a limit refuses the characters that do not fit.

@@ -2,23 +2,26 @@
 
 namespace {
 
-bool isdigit(std::string_view typed) { return typed.size() == 1 && typed[0] >= '0' && typed[0] <= '9'; }
+bool isdigit(std::string_view typed)
+{
+    return typed.size() == 1 && typed[0] >= '0' && typed[0] <= '9';
+}
 
 KeyVerdict acceptorreplace(std::string_view typed, const std::string& wanted)
 {
     if (typed == wanted)
-        return {KeyVerdict::accept, {}};
-    return {KeyVerdict::replace, wanted};
+        return { KeyVerdict::accept, {} };
+    return { KeyVerdict::replace, wanted };
 }
 
-}  // namespace
+} // namespace
 
 KeyVerdict filterkey(KeyFilter filter, std::string_view typed, const FormatSettings& fs)
 {
     if (typed == "\r" || typed == "\n")
-        return {KeyVerdict::nextcontrol, {}};
+        return { KeyVerdict::nextcontrol, {} };
     if (filter == KeyFilter::anykey || isdigit(typed) || typed == "\b")
-        return {KeyVerdict::accept, {}};
+        return { KeyVerdict::accept, {} };
     switch (filter) {
     case KeyFilter::numberkeys:
         if (typed == fs.decimalSeparator || typed == ".")
@@ -31,5 +34,5 @@ KeyVerdict filterkey(KeyFilter filter, std::string_view typed, const FormatSetti
     default:
         break;
     }
-    return {KeyVerdict::refuse, {}};
+    return { KeyVerdict::refuse, {} };
 }

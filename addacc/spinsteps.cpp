@@ -17,11 +17,16 @@ struct RealSpin {
 RealSpin realspin(SpinField field)
 {
     switch (field) {
-    case SpinField::kgused: return {0.05, 3, 1.0, 1.0};
-    case SpinField::pskgused: return {0.05, 3, 0.18, 0.18};
-    case SpinField::fermkg: return {0.05, 3, 1.0, 1.0};
-    case SpinField::water: return {0.1, 1, 23.0, 5.0};
-    default: return {1.0, 1, 21.0, 70.0};  // brewing temperature
+    case SpinField::kgused:
+        return { 0.05, 3, 1.0, 1.0 };
+    case SpinField::pskgused:
+        return { 0.05, 3, 0.18, 0.18 };
+    case SpinField::fermkg:
+        return { 0.05, 3, 1.0, 1.0 };
+    case SpinField::water:
+        return { 0.1, 1, 23.0, 5.0 };
+    default:
+        return { 1.0, 1, 21.0, 70.0 }; // brewing temperature
     }
 }
 
@@ -35,9 +40,10 @@ std::string stepgravity(SpinField field, std::string_view text, bool up)
     return value <= 0 ? std::string() : std::to_string(value - 1);
 }
 
-}  // namespace
+} // namespace
 
-std::string stepnumber(SpinField field, std::string_view text, bool up, bool metricunits, const FormatSettings& fs)
+std::string stepnumber(
+    SpinField field, std::string_view text, bool up, bool metricunits, const FormatSettings& fs)
 {
     if (field == SpinField::origgrav || field == SpinField::finalgrav)
         return stepgravity(field, text, up);

@@ -8,9 +8,9 @@
 #include "platform/formatsettings.h"
 
 enum class SpinField {
-    kgused,     // brewing sugar weight
-    pskgused,   // priming sugar weight
-    fermkg,     // fermentables weight
+    kgused, // brewing sugar weight
+    pskgused, // priming sugar weight
+    fermkg, // fermentables weight
     water,
     brewtemp,
     origgrav,
@@ -19,8 +19,8 @@ enum class SpinField {
 
 // The field's new text after one click. A field that holds no number gets the
 // field's usual value; stepping below one step empties the field.
-std::string stepnumber(SpinField field, std::string_view text, bool up, bool metricunits,
-                       const FormatSettings& fs);
+std::string stepnumber(
+    SpinField field, std::string_view text, bool up, bool metricunits, const FormatSettings& fs);
 
 // One day later or earlier, as a short date; nothing when the text is empty
 // or not a date.

@@ -25,8 +25,7 @@ constexpr int numberwidth = 72;
 constexpr int datewidth = 92;
 constexpr int extractmemodesignheight = 52;
 
-template <typename W>
-W* named(W* widget, const char* name)
+template <typename W> W* named(W* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -76,11 +75,13 @@ QHBoxLayout* withspin(QWidget* field, UpDown* spin, QWidget* after = nullptr)
     return row;
 }
 
-}  // namespace
+} // namespace
 
 Taddform::Taddform(const EditorContext& context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      context_(context), fs_(context_.formatsettings), messages_(context_.messages)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , context_(context)
+    , fs_(context_.formatsettings)
+    , messages_(context_.messages)
 {
     setObjectName(QStringLiteral("addform"));
     setWindowTitle(tr("Editing a brew record"));
@@ -107,7 +108,7 @@ void Taddform::createcontrols()
 
     okbutton = named(new QPushButton(tr("&Ok"), this), "okbutton");
     cancelbutton = named(new QPushButton(tr("&Cancel"), this), "cancelbutton");
-    for (QPushButton* b : {okbutton, cancelbutton})
+    for (QPushButton* b : { okbutton, cancelbutton })
         b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -127,13 +128,11 @@ void Taddform::createcontrols()
     whole->addSpacing(4);
     whole->addLayout(buttons);
 
-    QWidget* const order[] = {batchnoedit,  brewkitscb,       batchnameedit,  datedownedit,  Brewingsugarcb,
-                          kgusededit,   extractmemo,      fermkgedit,     wateredit,     yeastcb,
-                          originalgravityedit, kitrb,     bottlededit,    primingsugarcb, pskgusededit,
-                          finalgravityedit, primaryedit,  secondaryedit,  brewtempedit,  alcedit,
-                          minedit,      maxedit,          add1edit,       add2edit,      add3edit,
-                          add4edit,     appearanceEdit,   aromaedit,      tasteedit,     Memo,
-                          okbutton,     cancelbutton};
+    QWidget* const order[] = { batchnoedit, brewkitscb, batchnameedit, datedownedit, Brewingsugarcb,
+        kgusededit, extractmemo, fermkgedit, wateredit, yeastcb, originalgravityedit, kitrb, bottlededit,
+        primingsugarcb, pskgusededit, finalgravityedit, primaryedit, secondaryedit, brewtempedit, alcedit,
+        minedit, maxedit, add1edit, add2edit, add3edit, add4edit, appearanceEdit, aromaedit, tasteedit, Memo,
+        okbutton, cancelbutton };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -170,7 +169,8 @@ QLayout* Taddform::createleftcolumn()
     bold.setBold(true);
     datedownlabel->setFont(bold);
 
-    gravwarninglabel = label(this, tr("Original gravity is not greater than final gravity."), "gravwarninglabel");
+    gravwarninglabel
+        = label(this, tr("Original gravity is not greater than final gravity."), "gravwarninglabel");
     gravwarninglabel->setStyleSheet(QStringLiteral("color: red"));
     QSizePolicy keepplace = gravwarninglabel->sizePolicy();
     keepplace.setRetainSizeWhenHidden(true);
@@ -200,14 +200,15 @@ QLayout* Taddform::createleftcolumn()
     grid->addWidget(label(this, tr("Yeast:")), row, 0);
     grid->addWidget(yeastcb, row++, 1);
     grid->addWidget(label(this, tr("Original gravity:")), row, 0);
-    grid->addLayout(withspin(originalgravityedit, originalgravspin, label(this, tr("(eg 1040 = 1.040)"))), row++, 1);
+    grid->addLayout(
+        withspin(originalgravityedit, originalgravspin, label(this, tr("(eg 1040 = 1.040)"))), row++, 1);
     grid->addWidget(gravwarninglabel, row++, 0, 1, 2);
 
     additivesgroupbox = named(new QGroupBox(tr("Additives"), this), "additivesgroupbox");
     auto* additives = new QGridLayout(additivesgroupbox);
     additives->setVerticalSpacing(3);
-    QLineEdit** adds[] = {&add1edit, &add2edit, &add3edit, &add4edit};
-    const char* addnames[] = {"add1edit", "add2edit", "add3edit", "add4edit"};
+    QLineEdit** adds[] = { &add1edit, &add2edit, &add3edit, &add4edit };
+    const char* addnames[] = { "add1edit", "add2edit", "add3edit", "add4edit" };
     for (int i = 0; i < 4; ++i) {
         *adds[i] = edit(additivesgroupbox, addnames[i]);
         additives->addWidget(label(additivesgroupbox, QString::number(i + 1)), i, 0);
@@ -292,7 +293,8 @@ QLayout* Taddform::createrightcolumn()
     grid->addWidget(Label13, row, 0, Qt::AlignRight);
     grid->addLayout(withspin(pskgusededit, pskgusedspin), row++, 1);
     grid->addWidget(label(this, tr("Final gravity")), row, 0);
-    grid->addLayout(withspin(finalgravityedit, finalgravityspin, label(this, tr("(eg 1006 = 1.006)"))), row++, 1);
+    grid->addLayout(
+        withspin(finalgravityedit, finalgravityspin, label(this, tr("(eg 1006 = 1.006)"))), row++, 1);
     grid->addWidget(label(this, tr("Days fermentation:")), row, 0);
     grid->addLayout(days, row++, 1);
     grid->addWidget(label(this, tr("Brewing temp:")), row, 0);
@@ -311,8 +313,8 @@ QLayout* Taddform::createrightcolumn()
     XButton1->setAutoRaise(true);
     auto* tasting = new QGridLayout(tastinggroupbox);
     tasting->setVerticalSpacing(3);
-    const std::pair<SpinEdit*, QString> scores[] = {
-        {appearanceEdit, tr("Appearance:")}, {aromaedit, tr("Aroma/Bouquet:")}, {tasteedit, tr("Taste:")}};
+    const std::pair<SpinEdit*, QString> scores[] = { { appearanceEdit, tr("Appearance:") },
+        { aromaedit, tr("Aroma/Bouquet:") }, { tasteedit, tr("Taste:") } };
     int line = 0;
     for (const auto& [spin, caption] : scores) {
         tasting->addWidget(label(tastinggroupbox, caption), line, 0);
@@ -336,29 +338,31 @@ void Taddform::connecthandlers()
     connect(okbutton, &QPushButton::clicked, this, &Taddform::okbuttonClick);
     connect(cancelbutton, &QPushButton::clicked, this, &Taddform::cancelbuttonClick);
     connect(XButton1, &QToolButton::clicked, this, &Taddform::XButton1Click);
-    for (QRadioButton* rb : {kitrb, extractrb, modifiedkitrb})
+    for (QRadioButton* rb : { kitrb, extractrb, modifiedkitrb })
         connect(rb, &QRadioButton::clicked, this, &Taddform::kitrbClick);
 
-    const std::pair<UpDown*, void (Taddform::*)(bool)> spins[] = {
-        {kgusedspin, &Taddform::kgusedspinClick},   {pskgusedspin, &Taddform::pskgusedspinClick},
-        {fermkgspin, &Taddform::fermkgspinClick},   {UpDown2, &Taddform::UpDown2Click},
-        {tempspin, &Taddform::tempspinClick},       {originalgravspin, &Taddform::originalgravspinClick},
-        {finalgravityspin, &Taddform::finalgravityspinClick}, {downUpDown, &Taddform::downUpDownClick},
-        {bottUpDown, &Taddform::bottUpDownClick}};
+    const std::pair<UpDown*, void (Taddform::*)(bool)> spins[]
+        = { { kgusedspin, &Taddform::kgusedspinClick }, { pskgusedspin, &Taddform::pskgusedspinClick },
+              { fermkgspin, &Taddform::fermkgspinClick }, { UpDown2, &Taddform::UpDown2Click },
+              { tempspin, &Taddform::tempspinClick }, { originalgravspin, &Taddform::originalgravspinClick },
+              { finalgravityspin, &Taddform::finalgravityspinClick },
+              { downUpDown, &Taddform::downUpDownClick }, { bottUpDown, &Taddform::bottUpDownClick } };
     for (const auto& [spin, handler] : spins)
-        connect(spin, &UpDown::clicked, this, [this, handler](bool up) { guarded([&] { (this->*handler)(up); }); });
+        connect(spin, &UpDown::clicked, this,
+            [this, handler](bool up) { guarded([&] { (this->*handler)(up); }); });
 
-    const std::pair<QLineEdit*, void (Taddform::*)()> changes[] = {
-        {kgusededit, &Taddform::kgusededitChange},     {pskgusededit, &Taddform::pskgusededitChange},
-        {secondaryedit, &Taddform::secondaryeditChange}, {primaryedit, &Taddform::primaryeditChange},
-        {brewtempedit, &Taddform::brewtempeditChange}, {minedit, &Taddform::mineditChange},
-        {maxedit, &Taddform::maxeditChange},           {add1edit, &Taddform::add1editChange},
-        {add2edit, &Taddform::add1editChange},         {add3edit, &Taddform::add1editChange},
-        {add4edit, &Taddform::add1editChange},         {datedownedit, &Taddform::bottlededitChange},
-        {bottlededit, &Taddform::bottlededitChange},   {fermkgedit, &Taddform::fermkgeditChange}};
+    const std::pair<QLineEdit*, void (Taddform::*)()> changes[]
+        = { { kgusededit, &Taddform::kgusededitChange }, { pskgusededit, &Taddform::pskgusededitChange },
+              { secondaryedit, &Taddform::secondaryeditChange },
+              { primaryedit, &Taddform::primaryeditChange }, { brewtempedit, &Taddform::brewtempeditChange },
+              { minedit, &Taddform::mineditChange }, { maxedit, &Taddform::maxeditChange },
+              { add1edit, &Taddform::add1editChange }, { add2edit, &Taddform::add1editChange },
+              { add3edit, &Taddform::add1editChange }, { add4edit, &Taddform::add1editChange },
+              { datedownedit, &Taddform::bottlededitChange }, { bottlededit, &Taddform::bottlededitChange },
+              { fermkgedit, &Taddform::fermkgeditChange } };
     for (const auto& [field, handler] : changes)
         connect(field, &QLineEdit::textChanged, this, handler);
-    for (SpinEdit* spin : {appearanceEdit, aromaedit, tasteedit})
+    for (SpinEdit* spin : { appearanceEdit, aromaedit, tasteedit })
         connect(spin, &QSpinBox::valueChanged, this, &Taddform::add1editChange);
     connect(extractmemo, &QPlainTextEdit::textChanged, this, &Taddform::extractmemoChange);
     connect(Memo, &QPlainTextEdit::textChanged, this, &Taddform::MemoChange);
@@ -367,27 +371,28 @@ void Taddform::connecthandlers()
     connect(primingsugarcb, &QComboBox::currentTextChanged, this, &Taddform::primingsugarcbChange);
 
     using T = Taddform;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             brewkitscb, batchnameedit, Brewingsugarcb, yeastcb, primingsugarcb, add1edit, add2edit, add3edit,
-             add4edit, appearanceEdit, aromaedit, tasteedit})
-        watch(w, {&T::add1editKeyPress});
-    watch(batchnoedit, {&T::batchnoeditKeyPress, nullptr, nullptr, nullptr, &T::batchnoeditExit});
-    watch(kgusededit, {&T::kgusededitKeyPress, &T::kgusededitEnter, &T::kgusededitEnter});
-    watch(wateredit, {&T::kgusededitKeyPress, &T::watereditEnter, &T::watereditEnter});
-    watch(fermkgedit, {&T::kgusededitKeyPress, &T::fermkgeditEnter, &T::fermkgeditClick});
-    watch(pskgusededit, {&T::kgusededitKeyPress, &T::pskgusededitEnter, &T::pskgusededitEnter});
-    watch(brewtempedit, {&T::kgusededitKeyPress, &T::brewtempeditEnter, &T::brewtempeditEnter});
-    watch(alcedit, {&T::kgusededitKeyPress, &T::alceditEnter, &T::alceditEnter});
-    watch(originalgravityedit, {&T::batchnoeditKeyPress, &T::originalgravityeditEnter,
-                                &T::originalgravityeditEnter, nullptr, nullptr, &T::originalgravityeditKeyUp});
-    watch(finalgravityedit, {&T::batchnoeditKeyPress, &T::finalgravityeditEnter, &T::finalgravityeditEnter});
-    watch(primaryedit, {&T::batchnoeditKeyPress, &T::primaryeditEnter, &T::primaryeditEnter});
-    watch(secondaryedit, {&T::batchnoeditKeyPress});
-    watch(minedit, {&T::datedowneditKeyPress, &T::mineditEnter, &T::mineditEnter});
-    watch(maxedit, {&T::datedowneditKeyPress, &T::maxeditEnter, nullptr, &T::maxeditEnter});
+    for (QWidget* w : std::initializer_list<QWidget*> { brewkitscb, batchnameedit, Brewingsugarcb, yeastcb,
+             primingsugarcb, add1edit, add2edit, add3edit, add4edit, appearanceEdit, aromaedit, tasteedit })
+        watch(w, { &T::add1editKeyPress });
+    watch(batchnoedit, { &T::batchnoeditKeyPress, nullptr, nullptr, nullptr, &T::batchnoeditExit });
+    watch(kgusededit, { &T::kgusededitKeyPress, &T::kgusededitEnter, &T::kgusededitEnter });
+    watch(wateredit, { &T::kgusededitKeyPress, &T::watereditEnter, &T::watereditEnter });
+    watch(fermkgedit, { &T::kgusededitKeyPress, &T::fermkgeditEnter, &T::fermkgeditClick });
+    watch(pskgusededit, { &T::kgusededitKeyPress, &T::pskgusededitEnter, &T::pskgusededitEnter });
+    watch(brewtempedit, { &T::kgusededitKeyPress, &T::brewtempeditEnter, &T::brewtempeditEnter });
+    watch(alcedit, { &T::kgusededitKeyPress, &T::alceditEnter, &T::alceditEnter });
+    watch(originalgravityedit,
+        { &T::batchnoeditKeyPress, &T::originalgravityeditEnter, &T::originalgravityeditEnter, nullptr,
+            nullptr, &T::originalgravityeditKeyUp });
+    watch(
+        finalgravityedit, { &T::batchnoeditKeyPress, &T::finalgravityeditEnter, &T::finalgravityeditEnter });
+    watch(primaryedit, { &T::batchnoeditKeyPress, &T::primaryeditEnter, &T::primaryeditEnter });
+    watch(secondaryedit, { &T::batchnoeditKeyPress });
+    watch(minedit, { &T::datedowneditKeyPress, &T::mineditEnter, &T::mineditEnter });
+    watch(maxedit, { &T::datedowneditKeyPress, &T::maxeditEnter, nullptr, &T::maxeditEnter });
     // The two dates typed freely and the memos have no key filter.
-    watch(datedownedit, {nullptr, &T::datedowneditEnter});
-    watch(bottlededit, {nullptr, &T::bottlededitEnter, nullptr, nullptr, &T::bottlededitExit});
+    watch(datedownedit, { nullptr, &T::datedowneditEnter });
+    watch(bottlededit, { nullptr, &T::bottlededitEnter, nullptr, nullptr, &T::bottlededitExit });
 }
 
 void Taddform::watch(QWidget* field, FieldEvents events)
@@ -451,13 +456,17 @@ bool Taddform::eventFilter(QObject* watched, QEvent* event)
 // The window sees every key before its fields: Escape alone cancels.
 bool Taddform::FormKeyDown(QKeyEvent* key)
 {
-    if (key->key() != Qt::Key_Escape || (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+    if (key->key() != Qt::Key_Escape
+        || (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
         return false;
     cancelbuttonClick();
     return true;
 }
 
-bool Taddform::add1editKeyPress(QWidget* field, QKeyEvent* key) { return filterkey(field, KeyFilter::anykey, key); }
+bool Taddform::add1editKeyPress(QWidget* field, QKeyEvent* key)
+{
+    return filterkey(field, KeyFilter::anykey, key);
+}
 bool Taddform::kgusededitKeyPress(QWidget* field, QKeyEvent* key)
 {
     return filterkey(field, KeyFilter::numberkeys, key);
@@ -487,7 +496,7 @@ bool Taddform::filterkey(QWidget* field, KeyFilter filter, QKeyEvent* key)
     }
     const QString typed = key->text();
     if (typed.isEmpty())
-        return false;  // arrows, Home, End and the like type nothing
+        return false; // arrows, Home, End and the like type nothing
     const KeyVerdict verdict = ::filterkey(filter, fromqs(typed), fs_);
     switch (verdict.action) {
     case KeyVerdict::accept:

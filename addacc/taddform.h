@@ -15,6 +15,7 @@
 #include <string>
 
 #include "addacc/keyfilter.h"
+#include "addacc/spinsteps.h"
 #include "platform/formatsettings.h"
 #include "records/brandtally.h"
 #include "records/recordlist.h"
@@ -36,9 +37,9 @@ class QKeyEvent;
 // What the editor takes from the window that opens it.
 struct EditorContext {
     const RecordList& records;
-    int selected = -1;     // list position of the selected brew (selected row - 1); -1 for none
-    bool editing = false;  // edit the selected brew instead of adding one
-    BrandTally kits;       // the kit name tally, built just before
+    int selected = -1; // list position of the selected brew (selected row - 1); -1 for none
+    bool editing = false; // edit the selected brew instead of adding one
+    BrandTally kits; // the kit name tally, built just before
     bool MetricUnits = true;
     bool showhints = true;
     FormatSettings formatsettings;
@@ -230,7 +231,7 @@ private:
     bool visible() const;
     void markchanged(QObject* field, bool recalculate);
     void propose(QLineEdit* field, const std::string& text);
-    void stepspin(QLineEdit* field, int spinfield, bool up);
+    void stepspin(QLineEdit* field, SpinField spinfield, bool up);
     void stepdatespin(QLineEdit* field, bool up);
     bool readdatefield(QLineEdit* field, TDateTime& date);
     void writedate(QLineEdit* field, TDateTime date);
@@ -251,6 +252,6 @@ private:
     bool primingsugarchanged_ = false;
     int initialkit_ = -1;
     int initialkind_ = kindKit;
-    int extractmemoheight_ = 0;  // as designed, for the kind layouts
+    int extractmemoheight_ = 0; // as designed, for the kind layouts
     bool placed_ = false;
 };

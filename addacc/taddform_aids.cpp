@@ -20,9 +20,12 @@ namespace {
 // The extracts memo grows by this much where it takes the sugar rows' place.
 constexpr int extractlayoutgrowth = 45;
 
-}  // namespace
+} // namespace
 
-bool Taddform::visible() const { return isVisible(); }
+bool Taddform::visible() const
+{
+    return isVisible();
+}
 
 void Taddform::guarded(const std::function<void()>& handler)
 {
@@ -43,11 +46,26 @@ void Taddform::propose(QLineEdit* field, const std::string& text)
         field->setText(toqs(text));
 }
 
-void Taddform::kgusededitEnter() { propose(kgusededit, formatfixed(1.0, 3, fs_)); }
-void Taddform::watereditEnter() { propose(wateredit, formatfixed(context_.MetricUnits ? 23.0 : 5.0, 1, fs_)); }
-void Taddform::pskgusededitEnter() { propose(pskgusededit, formatfixed(0.18, 3, fs_)); }
-void Taddform::fermkgeditEnter() { propose(fermkgedit, formatfixed(2.0, 3, fs_)); }
-void Taddform::fermkgeditClick() { fermkgeditEnter(); }
+void Taddform::kgusededitEnter()
+{
+    propose(kgusededit, formatfixed(1.0, 3, fs_));
+}
+void Taddform::watereditEnter()
+{
+    propose(wateredit, formatfixed(context_.MetricUnits ? 23.0 : 5.0, 1, fs_));
+}
+void Taddform::pskgusededitEnter()
+{
+    propose(pskgusededit, formatfixed(0.18, 3, fs_));
+}
+void Taddform::fermkgeditEnter()
+{
+    propose(fermkgedit, formatfixed(2.0, 3, fs_));
+}
+void Taddform::fermkgeditClick()
+{
+    fermkgeditEnter();
+}
 
 void Taddform::brewtempeditEnter()
 {
@@ -66,7 +84,10 @@ void Taddform::finalgravityeditEnter()
     calcalc();
 }
 
-void Taddform::alceditEnter() { calcalc(); }
+void Taddform::alceditEnter()
+{
+    calcalc();
+}
 
 // --- dates
 
@@ -103,7 +124,10 @@ void Taddform::bottlededitEnter()
         writedate(bottlededit, bottlingproposal(down, context_.clock.now()));
 }
 
-void Taddform::bottlededitExit() { primaryeditEnter(); }
+void Taddform::bottlededitExit()
+{
+    primaryeditEnter();
+}
 
 void Taddform::mineditEnter()
 {
@@ -134,29 +158,43 @@ void Taddform::primaryeditEnter()
 
 // --- spin buttons
 
-void Taddform::stepspin(QLineEdit* field, int spinfield, bool up)
+void Taddform::stepspin(QLineEdit* field, SpinField spinfield, bool up)
 {
-    field->setText(toqs(stepnumber(static_cast<SpinField>(spinfield), fromqs(field->text()), up,
-                                   context_.MetricUnits, fs_)));
+    field->setText(toqs(stepnumber(spinfield, fromqs(field->text()), up, context_.MetricUnits, fs_)));
     // A click is the user's change, also in fields that have no change handler.
     field->setModified(true);
 }
 
-void Taddform::kgusedspinClick(bool up) { stepspin(kgusededit, static_cast<int>(SpinField::kgused), up); }
-void Taddform::pskgusedspinClick(bool up) { stepspin(pskgusededit, static_cast<int>(SpinField::pskgused), up); }
-void Taddform::fermkgspinClick(bool up) { stepspin(fermkgedit, static_cast<int>(SpinField::fermkg), up); }
-void Taddform::UpDown2Click(bool up) { stepspin(wateredit, static_cast<int>(SpinField::water), up); }
-void Taddform::tempspinClick(bool up) { stepspin(brewtempedit, static_cast<int>(SpinField::brewtemp), up); }
+void Taddform::kgusedspinClick(bool up)
+{
+    stepspin(kgusededit, SpinField::kgused, up);
+}
+void Taddform::pskgusedspinClick(bool up)
+{
+    stepspin(pskgusededit, SpinField::pskgused, up);
+}
+void Taddform::fermkgspinClick(bool up)
+{
+    stepspin(fermkgedit, SpinField::fermkg, up);
+}
+void Taddform::UpDown2Click(bool up)
+{
+    stepspin(wateredit, SpinField::water, up);
+}
+void Taddform::tempspinClick(bool up)
+{
+    stepspin(brewtempedit, SpinField::brewtemp, up);
+}
 
 void Taddform::originalgravspinClick(bool up)
 {
-    stepspin(originalgravityedit, static_cast<int>(SpinField::origgrav), up);
+    stepspin(originalgravityedit, SpinField::origgrav, up);
     calcalc();
 }
 
 void Taddform::finalgravityspinClick(bool up)
 {
-    stepspin(finalgravityedit, static_cast<int>(SpinField::finalgrav), up);
+    stepspin(finalgravityedit, SpinField::finalgrav, up);
     calcalc();
 }
 
@@ -168,7 +206,10 @@ void Taddform::stepdatespin(QLineEdit* field, bool up)
     }
 }
 
-void Taddform::downUpDownClick(bool up) { stepdatespin(datedownedit, up); }
+void Taddform::downUpDownClick(bool up)
+{
+    stepdatespin(datedownedit, up);
+}
 
 void Taddform::bottUpDownClick(bool up)
 {
@@ -184,7 +225,7 @@ void Taddform::calcalc()
     const std::string fg = fromqs(finalgravityedit->text());
     const std::string temp = fromqs(brewtempedit->text());
     const std::string priming = fromqs(pskgusededit->text());
-    const AlcoholResult result = ::calcalc({og, fg, temp, priming}, context_.MetricUnits, fs_);
+    const AlcoholResult result = ::calcalc({ og, fg, temp, priming }, context_.MetricUnits, fs_);
     switch (result.action) {
     case AlcoholResult::clear:
         alcedit->setText({});
@@ -200,7 +241,10 @@ void Taddform::calcalc()
     }
 }
 
-void Taddform::originalgravityeditKeyUp() { calcalc(); }
+void Taddform::originalgravityeditKeyUp()
+{
+    calcalc();
+}
 
 // --- change handlers
 
@@ -216,16 +260,46 @@ void Taddform::markchanged(QObject* field, bool recalculate)
         calcalc();
 }
 
-void Taddform::kgusededitChange() { markchanged(sender(), true); }
-void Taddform::pskgusededitChange() { markchanged(sender(), true); }
-void Taddform::secondaryeditChange() { markchanged(sender(), true); }
-void Taddform::primaryeditChange() { markchanged(sender(), true); }
-void Taddform::brewtempeditChange() { markchanged(sender(), true); }
-void Taddform::mineditChange() { markchanged(sender(), true); }
-void Taddform::maxeditChange() { markchanged(sender(), true); }
-void Taddform::add1editChange() { markchanged(sender(), true); }
-void Taddform::bottlededitChange() { markchanged(sender(), true); }
-void Taddform::fermkgeditChange() { markchanged(sender(), false); }
+void Taddform::kgusededitChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::pskgusededitChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::secondaryeditChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::primaryeditChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::brewtempeditChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::mineditChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::maxeditChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::add1editChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::bottlededitChange()
+{
+    markchanged(sender(), true);
+}
+void Taddform::fermkgeditChange()
+{
+    markchanged(sender(), false);
+}
 
 void Taddform::extractmemoChange()
 {
@@ -257,14 +331,15 @@ void Taddform::primingsugarcbChange()
 // Priming with gas: no priming sugar weight.
 void Taddform::forcedcarbonationrule()
 {
-    const int item = primingsugarcb->findText(primingsugarcb->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int item
+        = primingsugarcb->findText(primingsugarcb->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     const bool forced = item >= 0 && isforcedcarbonation(fromqs(primingsugarcb->itemText(item)));
     if (forced) {
         pskgusededit->setText({});
-        for (QWidget* w : std::initializer_list<QWidget*>{pskgusededit, pskgusedspin, Label13})
+        for (QWidget* w : std::initializer_list<QWidget*> { pskgusededit, pskgusedspin, Label13 })
             w->setEnabled(false);
     } else if (!pskgusededit->isEnabled()) {
-        for (QWidget* w : std::initializer_list<QWidget*>{pskgusededit, pskgusedspin, Label13})
+        for (QWidget* w : std::initializer_list<QWidget*> { pskgusededit, pskgusedspin, Label13 })
             w->setEnabled(true);
     }
 }
@@ -275,22 +350,26 @@ void Taddform::kitrbClick()
 {
     if (visible())
         kindclicked_ = true;
-    const bool kitpart = !extractrb->isChecked();        // kit and modified kit
-    const bool extractpart = !kitrb->isChecked();        // extract and modified kit
-    for (QWidget* w : std::initializer_list<QWidget*>{brewkitlabel, brewkitscb, sugarlabel, Brewingsugarcb, kgusededit,
-                                                      kgusedspin, kgusedlabel})
+    const bool kitpart = !extractrb->isChecked(); // kit and modified kit
+    const bool extractpart = !kitrb->isChecked(); // extract and modified kit
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             brewkitlabel, brewkitscb, sugarlabel, Brewingsugarcb, kgusededit, kgusedspin, kgusedlabel })
         w->setVisible(kitpart);
-    for (QWidget* w : std::initializer_list<QWidget*>{extractslabel, extractmemo, kglabel, fermentlabel, fermkgedit,
-                                                      fermkgspin})
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             extractslabel, extractmemo, kglabel, fermentlabel, fermkgedit, fermkgspin })
         w->setVisible(extractpart);
-    extractmemo->setFixedHeight(extractrb->isChecked() ? extractmemoheight_ + extractlayoutgrowth
-                                                       : extractmemoheight_);
+    extractmemo->setFixedHeight(
+        extractrb->isChecked() ? extractmemoheight_ + extractlayoutgrowth : extractmemoheight_);
 }
 
-void Taddform::FormActivate() { kitrbClick(); }
+void Taddform::FormActivate()
+{
+    kitrbClick();
+}
 
 void Taddform::XButton1Click()
 {
-    messages_.showmsg("Go to \"Reports - Tasting Sheet\" to print out a Tasting Sheet for the current brew, then "
-                      "come back here to enter the results.");
+    messages_.showmsg(
+        "Go to \"Reports - Tasting Sheet\" to print out a Tasting Sheet for the current brew, then "
+        "come back here to enter the results.");
 }

@@ -37,14 +37,17 @@ QString realtext(double value, int decimals, const FormatSettings& fs)
     return isnotgiven(value) ? QString() : toqs(formatfixed(value, decimals, fs));
 }
 
-QString inttext(std::int32_t value) { return value == -1 ? QString() : QString::number(value); }
+QString inttext(std::int32_t value)
+{
+    return value == -1 ? QString() : QString::number(value);
+}
 
 QString datetext(TDateTime date, const FormatSettings& fs)
 {
     return date == nodate ? QString() : toqs(formatdate(date, fs));
 }
 
-}  // namespace
+} // namespace
 
 const tbaccrec* Taddform::selectedrecord() const
 {
@@ -62,9 +65,12 @@ const tbaccrec* Taddform::lastrecord() const
 QRadioButton* Taddform::kindbutton(int recordtype) const
 {
     switch (recordtype) {
-    case kindExtract: return extractrb;
-    case kindModifiedKit: return modifiedkitrb;
-    default: return kitrb;
+    case kindExtract:
+        return extractrb;
+    case kindModifiedKit:
+        return modifiedkitrb;
+    default:
+        return kitrb;
     }
 }
 
@@ -120,9 +126,9 @@ void Taddform::FormCreate()
     // Nothing put in while filling counts as a change.
     for (QLineEdit* e : findChildren<QLineEdit*>())
         e->setModified(false);
-    for (LimitedMemo* m : {Memo, extractmemo})
+    for (LimitedMemo* m : { Memo, extractmemo })
         m->setmodified(false);
-    for (SpinEdit* s : {appearanceEdit, aromaedit, tasteedit})
+    for (SpinEdit* s : { appearanceEdit, aromaedit, tasteedit })
         s->modified = false;
 }
 
@@ -138,12 +144,13 @@ void Taddform::setunitcaptions()
 
 void Taddform::emptyfields()
 {
-    for (QLineEdit* e : {kgusededit, wateredit, originalgravityedit, add1edit, add2edit, add3edit, add4edit})
+    for (QLineEdit* e :
+        { kgusededit, wateredit, originalgravityedit, add1edit, add2edit, add3edit, add4edit })
         e->setText({});
-    for (SpinEdit* s : {appearanceEdit, aromaedit, tasteedit})
+    for (SpinEdit* s : { appearanceEdit, aromaedit, tasteedit })
         s->setValue(0);
-    for (QLineEdit* e : {pskgusededit, finalgravityedit, primaryedit, secondaryedit, brewtempedit, alcedit,
-                         bottlededit, minedit, maxedit, fermkgedit})
+    for (QLineEdit* e : { pskgusededit, finalgravityedit, primaryedit, secondaryedit, brewtempedit, alcedit,
+             bottlededit, minedit, maxedit, fermkgedit })
         e->setText({});
     Memo->setstoredtext({});
     extractmemo->setstoredtext({});
@@ -151,12 +158,13 @@ void Taddform::emptyfields()
 
 void Taddform::sethints()
 {
-    const auto hint = [this](QWidget* w, const QString& text) { w->setToolTip(context_.showhints ? text : QString()); };
+    const auto hint
+        = [this](QWidget* w, const QString& text) { w->setToolTip(context_.showhints ? text : QString()); };
     hint(okbutton, tr("Accept changes"));
     hint(cancelbutton, tr("Don't save changes"));
-    for (QWidget* w : std::initializer_list<QWidget*>{kgusededit, kgusedlabel})
+    for (QWidget* w : std::initializer_list<QWidget*> { kgusededit, kgusedlabel })
         hint(w, tr("weight of sugar used"));
-    for (QWidget* w : std::initializer_list<QWidget*>{fermkgedit, fermentlabel, kglabel})
+    for (QWidget* w : std::initializer_list<QWidget*> { fermkgedit, fermentlabel, kglabel })
         hint(w, tr("weight of fermentables in extracts"));
     hint(XButton1, tr("Click for help on Tasting"));
 }
@@ -209,9 +217,9 @@ bool Taddform::ismodified() const
         return false;
     if (kitposition() != initialkit_ || brewsugarchanged_ || yeastchanged_ || primingsugarchanged_)
         return true;
-    for (const QLineEdit* e : {batchnoedit, batchnameedit, kgusededit, wateredit, originalgravityedit, pskgusededit,
-                               finalgravityedit, primaryedit, secondaryedit, brewtempedit, alcedit, bottlededit,
-                               datedownedit, minedit, maxedit, add1edit, add2edit, add3edit, add4edit, fermkgedit}) {
+    for (const QLineEdit* e : { batchnoedit, batchnameedit, kgusededit, wateredit, originalgravityedit,
+             pskgusededit, finalgravityedit, primaryedit, secondaryedit, brewtempedit, alcedit, bottlededit,
+             datedownedit, minedit, maxedit, add1edit, add2edit, add3edit, add4edit, fermkgedit }) {
         if (e->isModified())
             return true;
     }
@@ -238,15 +246,18 @@ bool Taddform::checknoedit()
         const int proposed = highestnum(records) + 1;
         batchnoedit->setText(QString::number(proposed));
         batchnoedit->repaint();
-        messages_.showmsg("Batch No. " + std::to_string(typed) + " already exists.  Making it " +
-                          std::to_string(proposed));
+        messages_.showmsg(
+            "Batch No. " + std::to_string(typed) + " already exists.  Making it " + std::to_string(proposed));
         batchnoedit->setFocus();
         return false;
     }
     return true;
 }
 
-void Taddform::batchnoeditExit() { checknoedit(); }
+void Taddform::batchnoeditExit()
+{
+    checknoedit();
+}
 
 void Taddform::updatefulllabel()
 {
@@ -312,7 +323,10 @@ void Taddform::okbuttonClick()
         done(QDialog::Accepted);
 }
 
-void Taddform::cancelbuttonClick() { reject(); }
+void Taddform::cancelbuttonClick()
+{
+    reject();
+}
 
 // Every way of closing comes here: OK, Cancel, Escape and the title bar.
 void Taddform::done(int result)
@@ -329,7 +343,8 @@ bool Taddform::FormCloseQuery(int& result)
         return true;
     if (!checknoedit())
         return false;
-    switch (messages_.askyesnocancel("This brew record has been modified.\nDo you want to save the changes?")) {
+    switch (
+        messages_.askyesnocancel("This brew record has been modified.\nDo you want to save the changes?")) {
     case Answer::yes:
         acceptrecord();
         result = QDialog::Accepted;

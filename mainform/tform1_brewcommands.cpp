@@ -12,8 +12,7 @@
 namespace {
 
 // Runs a command; an error it raises is shown, and the command stops there.
-template <typename Command>
-void guarded(Messages& messages, Command command)
+template <typename Command> void guarded(Messages& messages, Command command)
 {
     try {
         command();
@@ -26,11 +25,11 @@ void guarded(Messages& messages, Command command)
 // brew of the selected row rather than add one.
 EditorContext editorcontext(TForm1& w, bool editing)
 {
-    return EditorContext{w.recordlist,         w.selectedrow() - 1, editing, w.getbrandinfo(),
-                         w.settings.MetricUnits, w.settings.Tips,   w.formatsettings, w.messages, w.clock};
+    return EditorContext { w.recordlist, w.selectedrow() - 1, editing, w.getbrandinfo(),
+        w.settings.MetricUnits, w.settings.Tips, w.formatsettings, w.messages, w.clock };
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::Addaccount1Click()
 {
@@ -90,8 +89,9 @@ void TForm1::Deleteaccount1Click()
         messages.showmsg("No brew records to delete.");
         return;
     }
-    const std::string question = "Delete the account information for\rBatch No. " + fromqs(grid->Cells(0, row)) +
-                                 "  (" + fromqs(grid->Cells(1, row)) + ")\r\rAre you sure you want to delete this entry?";
+    const std::string question = "Delete the account information for\rBatch No. "
+        + fromqs(grid->Cells(0, row)) + "  (" + fromqs(grid->Cells(1, row))
+        + ")\r\rAre you sure you want to delete this entry?";
     if (!messages.askyesno(question))
         return;
     recordlist.erase(recordlist.begin() + (row - 1));

@@ -29,13 +29,16 @@ RecordList brews(std::initializer_list<Brew> list)
     return records;
 }
 
-const tbaccrec* lastof(const RecordList& records) { return records.empty() ? nullptr : records.back().get(); }
+const tbaccrec* lastof(const RecordList& records)
+{
+    return records.empty() ? nullptr : records.back().get();
+}
 
 TEST(EditorFill, ProposesTheNumberAfterTheHighest)
 {
-    EXPECT_EQ(highestnum(brews({{3}, {12}, {7}})) + 1, 13);
-    EXPECT_EQ(highestnum(brews({{0}, {-1}})) + 1, 1);
-    EXPECT_EQ(highestnum(RecordList{}) + 1, 1);
+    EXPECT_EQ(highestnum(brews({ { 3 }, { 12 }, { 7 } })) + 1, 13);
+    EXPECT_EQ(highestnum(brews({ { 0 }, { -1 } })) + 1, 1);
+    EXPECT_EQ(highestnum(RecordList {}) + 1, 1);
 }
 
 TEST(EditorFill, BlankMeansOnlyBlanksTabsLineBreaksAndZeros)
@@ -47,21 +50,23 @@ TEST(EditorFill, BlankMeansOnlyBlanksTabsLineBreaksAndZeros)
 
 TEST(EditorFill, BrewingSugarsGainTheBrewsSugarsAndSelectTheLastOne)
 {
-    const RecordList records = brews({{1, "", "honey"}, {2, "", "  "}, {3, "", "HONEY"}, {4, "", "Malt"}});
+    const RecordList records
+        = brews({ { 1, "", "honey" }, { 2, "", "  " }, { 3, "", "HONEY" }, { 4, "", "Malt" } });
     const ComboList list = brewingsugarlist(records, lastof(records));
-    EXPECT_EQ(list.items(), (Items{"", "Brown sugar", "Coopers brewing sugar", "Dextrose (brewers sugar)", "honey",
-                                   "Malt", "Raw sugar", "Sucrose (ordinary sugar)"}));
+    EXPECT_EQ(list.items(),
+        (Items { "", "Brown sugar", "Coopers brewing sugar", "Dextrose (brewers sugar)", "honey", "Malt",
+            "Raw sugar", "Sucrose (ordinary sugar)" }));
     EXPECT_EQ(list.text(), "Malt");
 
     // A last brew with no sugar selects the empty item; none at all, dextrose.
-    const RecordList nosugar = brews({{1, "", "honey"}, {2, "", ""}});
+    const RecordList nosugar = brews({ { 1, "", "honey" }, { 2, "", "" } });
     EXPECT_EQ(brewingsugarlist(nosugar, lastof(nosugar)).index(), 0);
     EXPECT_EQ(brewingsugarlist({}, nullptr).text(), "Dextrose (brewers sugar)");
 }
 
 TEST(EditorFill, BlankLastSugarIsAddedAndSelected)
 {
-    const RecordList records = brews({{1, "", "  "}});
+    const RecordList records = brews({ { 1, "", "  " } });
     const ComboList list = brewingsugarlist(records, lastof(records));
     EXPECT_EQ(list.text(), "  ");
     EXPECT_EQ(list.items().size(), 7u);
@@ -69,15 +74,16 @@ TEST(EditorFill, BlankLastSugarIsAddedAndSelected)
 
 TEST(EditorFill, YeastsComeFromTheBrewsOnly)
 {
-    const RecordList records = brews({{1, "", "", "US-05"}, {2, "", "", "nottingham"}, {3, "", "", "us-05"}});
+    const RecordList records
+        = brews({ { 1, "", "", "US-05" }, { 2, "", "", "nottingham" }, { 3, "", "", "us-05" } });
     const ComboList list = yeastlist(records, lastof(records));
-    EXPECT_EQ(list.items(), (Items{"nottingham", "US-05"}));
+    EXPECT_EQ(list.items(), (Items { "nottingham", "US-05" }));
     EXPECT_EQ(list.text(), "US-05");
 
     // A last brew without yeast adds an empty item, which sorts first.
-    const RecordList noyeast = brews({{1, "", "", "US-05"}, {2, "", "", ""}});
+    const RecordList noyeast = brews({ { 1, "", "", "US-05" }, { 2, "", "", "" } });
     const ComboList empty = yeastlist(noyeast, lastof(noyeast));
-    EXPECT_EQ(empty.items(), (Items{"", "US-05"}));
+    EXPECT_EQ(empty.items(), (Items { "", "US-05" }));
     EXPECT_EQ(empty.index(), 0);
     EXPECT_EQ(empty.text(), "");
 
@@ -88,7 +94,7 @@ TEST(EditorFill, YeastsComeFromTheBrewsOnly)
 
 TEST(EditorFill, PrimingSugarsKeepEveryBrewsTextAndSelectTheLastOne)
 {
-    const RecordList records = brews({{1, "", "", "", "corn sugar"}, {2, "", "", "", "Raw sugar"}});
+    const RecordList records = brews({ { 1, "", "", "", "corn sugar" }, { 2, "", "", "", "Raw sugar" } });
     const ComboList list = primingsugarlist(records, lastof(records));
     EXPECT_EQ(list.items().size(), 9u);
     EXPECT_TRUE(list.holds("Corn Sugar"));
@@ -98,16 +104,17 @@ TEST(EditorFill, PrimingSugarsKeepEveryBrewsTextAndSelectTheLastOne)
 
 TEST(EditorFill, KitsAreSortedWithTheLastBrewsKitSelected)
 {
-    RecordList records = brews({{1, "Muntons Bitter"}, {2, "coopers lager"}, {3, "Black Rock Stout"}});
+    RecordList records
+        = brews({ { 1, "Muntons Bitter" }, { 2, "coopers lager" }, { 3, "Black Rock Stout" } });
     const ComboList list = kitlist(getbrandinfo(records), lastof(records));
-    EXPECT_EQ(list.items(), (Items{"Black Rock Stout", "coopers lager", "Muntons Bitter"}));
+    EXPECT_EQ(list.items(), (Items { "Black Rock Stout", "coopers lager", "Muntons Bitter" }));
     EXPECT_EQ(list.index(), 0);
     EXPECT_EQ(list.text(), "Black Rock Stout");
 }
 
 TEST(EditorFill, LastBrewWithoutKitShowsNoKit)
 {
-    RecordList records = brews({{1, "Muntons Bitter"}, {2, ""}});
+    RecordList records = brews({ { 1, "Muntons Bitter" }, { 2, "" } });
     const ComboList list = kitlist(getbrandinfo(records), lastof(records));
     EXPECT_EQ(list.index(), -1);
     EXPECT_EQ(list.text(), "");
@@ -115,17 +122,17 @@ TEST(EditorFill, LastBrewWithoutKitShowsNoKit)
 
 TEST(EditorFill, NoKitNamesAtAllProposeTheExampleKit)
 {
-    RecordList records = brews({{1, ""}});
-    for (const tbaccrec* last : {lastof(records), static_cast<const tbaccrec*>(nullptr)}) {
+    RecordList records = brews({ { 1, "" } });
+    for (const tbaccrec* last : { lastof(records), static_cast<const tbaccrec*>(nullptr) }) {
         const ComboList list = kitlist(getbrandinfo(records), last);
-        EXPECT_EQ(list.items(), Items{"Example brew kit"});
+        EXPECT_EQ(list.items(), Items { "Example brew kit" });
         EXPECT_EQ(list.text(), "Example brew kit");
     }
 }
 
 TEST(EditorLoad, KitOfTheEditedBrew)
 {
-    ComboList kits({"Black Rock Stout", "Coopers Lager"}, true);
+    ComboList kits({ "Black Rock Stout", "Coopers Lager" }, true);
     kits.select(1);
     loadkit(kits, "black rock stout");
     EXPECT_EQ(kits.index(), 0);
@@ -138,12 +145,12 @@ TEST(EditorLoad, KitOfTheEditedBrew)
 
 TEST(EditorLoad, SugarsMissingFromTheListAreAdded)
 {
-    ComboList yeasts({"US-05"}, true);
+    ComboList yeasts({ "US-05" }, true);
     loadsugar(yeasts, "");
-    EXPECT_EQ(yeasts.items(), (Items{"", "US-05"}));
+    EXPECT_EQ(yeasts.items(), (Items { "", "US-05" }));
     EXPECT_EQ(yeasts.text(), "");
 
-    ComboList priming({"Raw sugar", "Sucrose (ordinary sugar)"}, true);
+    ComboList priming({ "Raw sugar", "Sucrose (ordinary sugar)" }, true);
     loadprimingsugar(priming, "Zucker");
     EXPECT_EQ(priming.items().front(), "Zucker");
     EXPECT_EQ(priming.text(), "Zucker");
@@ -153,13 +160,13 @@ TEST(EditorLoad, SugarsMissingFromTheListAreAdded)
 
 TEST(ComboLists, CaseIsIgnoredForAccentedLettersToo)
 {
-    EXPECT_TRUE(sametextignoringcase("\xC9tat", "\xE9TAT"));  // État, éTAT
+    EXPECT_TRUE(sametextignoringcase("\xC9tat", "\xE9TAT")); // État, éTAT
     EXPECT_FALSE(sametextignoringcase("abc", "abd"));
-    ComboList list({"b", "A", "c"}, true);
-    EXPECT_EQ(list.items(), (Items{"A", "b", "c"}));
+    ComboList list({ "b", "A", "c" }, true);
+    EXPECT_EQ(list.items(), (Items { "A", "b", "c" }));
     list.select(1);
     list.add("a");
-    EXPECT_EQ(list.items(), (Items{"A", "a", "b", "c"}));
+    EXPECT_EQ(list.items(), (Items { "A", "a", "b", "c" }));
     EXPECT_EQ(list.text(), "b");
     EXPECT_EQ(list.index(), 2);
 }
@@ -182,4 +189,4 @@ TEST(ForcedCarbonation, RecognisedByItsBeginning)
     EXPECT_FALSE(isforcedcarbonation("Raw sugar"));
 }
 
-}  // namespace
+} // namespace

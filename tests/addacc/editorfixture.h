@@ -42,9 +42,8 @@ inline BrewFields fullbrew(int num, const char* kit, int kind)
     f.brewtemp = 20.5;
     f.add1 = "Hops";
     f.add2 = "Finings";
-    f.add3 = "Caf\xE9";  // single-byte text
+    f.add3 = "Caf\xE9"; // single-byte text
     f.add4 = "Oak";
-    f.batchname = "Batch " + std::to_string(num);
     f.appearance = 6;
     f.aroma = 7;
     f.taste = 30;
@@ -59,7 +58,7 @@ class Editor {
 public:
     RecordList records;
     FakeMessages messages;
-    FixedClock clock{encodedate(2024, 3, 5) + 0.5};
+    FixedClock clock { encodedate(2024, 3, 5) + 0.5 };
     FormatSettings fs;
     bool metric = true;
     std::unique_ptr<Taddform> form;
@@ -67,7 +66,8 @@ public:
     // Opens the editor; selected is a list position, -1 for none.
     Taddform& open(int selected, bool editing)
     {
-        EditorContext context{records, selected, editing, getbrandinfo(records), metric, true, fs, messages, clock};
+        EditorContext context { records, selected, editing, getbrandinfo(records), metric, true, fs, messages,
+            clock };
         form = std::make_unique<Taddform>(context);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -88,8 +88,8 @@ inline void click(QWidget* field)
 {
     enter(field);
     const QPoint at(3, 3);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, field->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, at, field->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(field, &release);
 }
 
@@ -106,7 +106,7 @@ inline void type(QWidget* field, const QString& text)
 {
     enter(field);
     if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->end(false);  // entering by Tab selected the text; type after it
+        edit->end(false); // entering by Tab selected the text; type after it
     for (QChar c : text) {
         const int code = c.isDigit() ? Qt::Key_0 + c.digitValue() : c.isLetter() ? c.toUpper().unicode() : 0;
         key(field, code, QString(c));
@@ -122,4 +122,4 @@ inline void retype(QLineEdit* field, const QString& text)
     type(field, text);
 }
 
-}  // namespace editortest
+} // namespace editortest

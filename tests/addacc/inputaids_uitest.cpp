@@ -15,26 +15,26 @@ TEST(EditorAids, AlcoholFollowsTheGravitiesAsTheyAreTyped)
     Taddform& f = e.add();
     enter(f.originalgravityedit);
     EXPECT_EQ(f.originalgravityedit->text(), "1042");
-    EXPECT_EQ(f.alcedit->text(), "");  // no final gravity yet
+    EXPECT_EQ(f.alcedit->text(), ""); // no final gravity yet
     enter(f.finalgravityedit);
     EXPECT_EQ(f.finalgravityedit->text(), "1006");
     EXPECT_EQ(f.alcedit->text(), "4.8");
 
     retype(f.finalgravityedit, "1050");
-    EXPECT_EQ(f.alcedit->text(), "4.8");  // typing the final gravity does not recalculate
+    EXPECT_EQ(f.alcedit->text(), "4.8"); // typing the final gravity does not recalculate
     enter(f.alcedit);
     EXPECT_TRUE(f.gravwarninglabel->isVisible());
-    EXPECT_EQ(f.alcedit->text(), "4.8");  // kept while the warning shows
+    EXPECT_EQ(f.alcedit->text(), "4.8"); // kept while the warning shows
     retype(f.finalgravityedit, "1041");
     enter(f.alcedit);
     EXPECT_FALSE(f.gravwarninglabel->isVisible());
     EXPECT_EQ(f.alcedit->text(), "0.1");
 
     retype(f.originalgravityedit, "");
-    EXPECT_EQ(f.alcedit->text(), "");  // no original gravity
+    EXPECT_EQ(f.alcedit->text(), ""); // no original gravity
     retype(f.finalgravityedit, "1006");
     retype(f.originalgravityedit, "1042");
-    type(f.brewtempedit, "");   // proposes 21.0
+    type(f.brewtempedit, ""); // proposes 21.0
     retype(f.pskgusededit, "0.180");
     EXPECT_EQ(f.brewtempedit->text(), "21.0");
     EXPECT_EQ(f.alcedit->text(), "5.2");
@@ -51,10 +51,11 @@ TEST(EditorAids, EmptyFieldsProposeTheirUsualValues)
         bool metric;
         const char* proposed;
     };
-    for (const Case c : {Case{&Taddform::kgusededit, true, "1.000"}, Case{&Taddform::wateredit, true, "23.0"},
-                         Case{&Taddform::wateredit, false, "5.0"}, Case{&Taddform::pskgusededit, true, "0.180"},
-                         Case{&Taddform::brewtempedit, false, "70.0"}, Case{&Taddform::fermkgedit, true, "2.000"},
-                         Case{&Taddform::datedownedit, true, "05/03/2024"}}) {
+    for (const Case c :
+        { Case { &Taddform::kgusededit, true, "1.000" }, Case { &Taddform::wateredit, true, "23.0" },
+            Case { &Taddform::wateredit, false, "5.0" }, Case { &Taddform::pskgusededit, true, "0.180" },
+            Case { &Taddform::brewtempedit, false, "70.0" }, Case { &Taddform::fermkgedit, true, "2.000" },
+            Case { &Taddform::datedownedit, true, "05/03/2024" } }) {
         Editor e;
         e.metric = c.metric;
         Taddform& f = e.add();
@@ -66,7 +67,7 @@ TEST(EditorAids, EmptyFieldsProposeTheirUsualValues)
 
 TEST(EditorAids, ProposedDatesFollowTheDateDown)
 {
-    Editor e;  // today is 05/03/2024
+    Editor e; // today is 05/03/2024
     Taddform& f = e.add();
     f.datedownedit->setText("01/03/2024");
     enter(f.bottlededit);
@@ -74,7 +75,7 @@ TEST(EditorAids, ProposedDatesFollowTheDateDown)
     EXPECT_TRUE(f.bottlededit->isModified());
     retype(f.bottlededit, "08/03/2024");
     enter(f.minedit);
-    EXPECT_EQ(f.primaryedit->text(), "7");  // leaving the bottling date
+    EXPECT_EQ(f.primaryedit->text(), "7"); // leaving the bottling date
     EXPECT_EQ(f.minedit->text(), "23/03/2024");
     enter(f.maxedit);
     EXPECT_EQ(f.maxedit->text(), "23/03/2025");
@@ -82,7 +83,7 @@ TEST(EditorAids, ProposedDatesFollowTheDateDown)
     f.bottUpDown->upbutton()->click();
     EXPECT_EQ(f.bottlededit->text(), "09/03/2024");
     EXPECT_EQ(f.primaryedit->text(), "8");
-    f.bottlededit->setText("28/02/2024");  // before the date down
+    f.bottlededit->setText("28/02/2024"); // before the date down
     enter(f.primaryedit);
     EXPECT_EQ(f.primaryedit->text(), "8");
 }
@@ -103,7 +104,7 @@ TEST(EditorAids, ADateAidWhoseSourceIsNoDateSaysSoAndChangesNothing)
     EXPECT_EQ(f.minedit->text(), "01/01/2025");
     EXPECT_EQ(e.messages.shown.back(), "'31/02/2024' is not a valid date");
 
-    f.bottUpDown->upbutton()->click();  // the date spin ignores it silently
+    f.bottUpDown->upbutton()->click(); // the date spin ignores it silently
     EXPECT_EQ(f.bottlededit->text(), "31/02/2024");
     EXPECT_TRUE(f.isVisible());
 }
@@ -113,7 +114,7 @@ TEST(EditorAids, KeyFiltersTakeTheLocaleSeparatorsAndEnterMovesOn)
     Editor e;
     e.fs = commadecimalsettings();
     Taddform& f = e.add();
-    type(f.kgusededit, "x");  // proposes 1,000; the letter is refused
+    type(f.kgusededit, "x"); // proposes 1,000; the letter is refused
     EXPECT_EQ(f.kgusededit->text(), "1,000");
     retype(f.kgusededit, "1.5");
     EXPECT_EQ(f.kgusededit->text(), "1,5");
@@ -172,13 +173,14 @@ TEST(EditorAids, NotesGaugeAndTastingHelp)
     Taddform& f = e.add();
     f.Memo->setPlainText(QString(1000, QLatin1Char('a')));
     EXPECT_EQ(f.fulllabel->text(), "50 % full");
-    f.Memo->setPlainText(QString(14, QLatin1Char('a')) + "\n");  // a line break counts twice
+    f.Memo->setPlainText(QString(14, QLatin1Char('a')) + "\n"); // a line break counts twice
     EXPECT_EQ(f.fulllabel->text(), "1 % full");
     EXPECT_FALSE(f.ismodified());
     type(f.Memo, "b");
     EXPECT_TRUE(f.ismodified());
 
     f.XButton1->click();
-    EXPECT_EQ(e.messages.shown.back(), "Go to \"Reports - Tasting Sheet\" to print out a Tasting Sheet for the "
-                                       "current brew, then come back here to enter the results.");
+    EXPECT_EQ(e.messages.shown.back(),
+        "Go to \"Reports - Tasting Sheet\" to print out a Tasting Sheet for the "
+        "current brew, then come back here to enter the results.");
 }

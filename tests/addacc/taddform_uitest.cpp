@@ -25,11 +25,17 @@ BrewFields brew(int num, const char* kit, int kind = kindKit)
     return f;
 }
 
-bool samebytes(const tbaccrec& a, const tbaccrec& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool samebytes(const tbaccrec& a, const tbaccrec& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
-bool shown(const QWidget* w) { return !w->isHidden(); }
+bool shown(const QWidget* w)
+{
+    return !w->isHidden();
+}
 
-}  // namespace
+} // namespace
 
 TEST(EditorFilling, NewBrewTakesItsKindFromTheSelectedBrewAndItsNamesFromTheLast)
 {
@@ -53,8 +59,9 @@ TEST(EditorFilling, NewBrewTakesItsKindFromTheSelectedBrewAndItsNamesFromTheLast
     EXPECT_EQ(f.Brewingsugarcb->currentText(), "Brown sugar");
     EXPECT_EQ(f.yeastcb->currentText(), "Nottingham");
     EXPECT_EQ(f.primingsugarcb->currentText(), "Coopers sugar drops");
-    for (QLineEdit* empty : {f.batchnameedit, f.datedownedit, f.kgusededit, f.wateredit, f.originalgravityedit,
-                             f.finalgravityedit, f.alcedit, f.bottlededit, f.minedit, f.maxedit, f.add1edit})
+    for (QLineEdit* empty :
+        { f.batchnameedit, f.datedownedit, f.kgusededit, f.wateredit, f.originalgravityedit,
+            f.finalgravityedit, f.alcedit, f.bottlededit, f.minedit, f.maxedit, f.add1edit })
         EXPECT_TRUE(empty->text().isEmpty()) << empty->objectName().toStdString();
     EXPECT_EQ(f.fulllabel->text(), "0 % full");
     EXPECT_FALSE(f.gravwarninglabel->isVisible());
@@ -76,7 +83,7 @@ TEST(EditorFilling, AnEmptyListOpensAsTheFirstKitBrew)
 
 TEST(EditorFilling, CaptionsFollowTheUnits)
 {
-    for (bool metric : {true, false}) {
+    for (bool metric : { true, false }) {
         Editor e;
         e.metric = metric;
         Taddform& f = e.add();
@@ -126,14 +133,15 @@ TEST(EditorFilling, ABrewWithNothingGivenShowsEmptyFieldsAndKeepsNothingGiven)
 {
     Editor e;
     createnewrec(e.records, brew(4, "Coopers Lager"));
-    BrewFields blank;  // every field not given, no number
+    BrewFields blank; // every field not given, no number
     createnewrec(e.records, blank);
 
     Taddform& f = e.edit(1);
-    EXPECT_EQ(f.batchnoedit->text(), "5");  // the proposed number stays
+    EXPECT_EQ(f.batchnoedit->text(), "5"); // the proposed number stays
     EXPECT_EQ(f.brewkitscb->currentText(), "");
-    for (QLineEdit* empty : {f.datedownedit, f.kgusededit, f.wateredit, f.originalgravityedit, f.pskgusededit,
-                             f.finalgravityedit, f.primaryedit, f.brewtempedit, f.alcedit, f.minedit, f.fermkgedit})
+    for (QLineEdit* empty :
+        { f.datedownedit, f.kgusededit, f.wateredit, f.originalgravityedit, f.pskgusededit,
+            f.finalgravityedit, f.primaryedit, f.brewtempedit, f.alcedit, f.minedit, f.fermkgedit })
         EXPECT_TRUE(empty->text().isEmpty()) << empty->objectName().toStdString();
 
     f.okbuttonClick();
@@ -163,7 +171,7 @@ TEST(EditorAccepting, LongTextsAreCutToWhatTheRecordHolds)
     const auto rec = makerecord(f.accepted());
     EXPECT_EQ(getshortstring(rec->kit), std::string(100, 'k'));
     EXPECT_EQ(getnotesstring(*rec), std::string(1999, 'n'));
-    EXPECT_EQ(f.accepted().notes, std::string(1999, 'n'));  // the memo itself held no more
+    EXPECT_EQ(f.accepted().notes, std::string(1999, 'n')); // the memo itself held no more
 }
 
 TEST(EditorClosing, AnUntouchedBrewClosesWithoutAQuestion)
@@ -184,8 +192,9 @@ TEST(EditorClosing, TheSaveQuestionsThreeAnswers)
         bool staysopen;
         int result;
     };
-    for (const Case c : {Case{Answer::cancel, true, QDialog::Rejected}, Case{Answer::no, false, QDialog::Rejected},
-                         Case{Answer::yes, false, QDialog::Accepted}}) {
+    for (const Case c :
+        { Case { Answer::cancel, true, QDialog::Rejected }, Case { Answer::no, false, QDialog::Rejected },
+            Case { Answer::yes, false, QDialog::Accepted } }) {
         Editor e;
         createnewrec(e.records, fullbrew(5, "Kit", kindKit));
         Taddform& f = e.edit(0);
@@ -194,12 +203,15 @@ TEST(EditorClosing, TheSaveQuestionsThreeAnswers)
         key(f.batchnameedit, Qt::Key_Escape);
 
         ASSERT_EQ(e.messages.asked.size(), 1u);
-        EXPECT_EQ(e.messages.asked[0], "This brew record has been modified.\nDo you want to save the changes?");
+        EXPECT_EQ(
+            e.messages.asked[0], "This brew record has been modified.\nDo you want to save the changes?");
         EXPECT_EQ(f.isVisible(), c.staysopen);
-        if (!c.staysopen)
+        if (!c.staysopen) {
             EXPECT_EQ(f.result(), c.result);
-        if (c.answer == Answer::yes)
+        }
+        if (c.answer == Answer::yes) {
             EXPECT_EQ(f.accepted().batchname, "Batch 5X");
+        }
     }
 }
 
@@ -224,7 +236,7 @@ TEST(EditorClosing, WhatCountsAsAChange)
     f.kitrb->click();
     EXPECT_FALSE(f.ismodified());
 
-    f.UpDown2->downbutton()->click();  // a spin click on a field without change handler
+    f.UpDown2->downbutton()->click(); // a spin click on a field without change handler
     EXPECT_EQ(f.wateredit->text(), "23.0");
     EXPECT_TRUE(f.ismodified());
 }
@@ -232,7 +244,7 @@ TEST(EditorClosing, WhatCountsAsAChange)
 TEST(EditorBatchNumber, ANumberThatIsTakenIsReplacedByTheNextFree)
 {
     Editor e;
-    for (int num : {3, 12, 5})
+    for (int num : { 3, 12, 5 })
         createnewrec(e.records, brew(num, "Kit"));
     Taddform& f = e.add();
     retype(f.batchnoedit, "5");
@@ -250,14 +262,14 @@ TEST(EditorBatchNumber, ANumberThatIsTakenIsReplacedByTheNextFree)
 TEST(EditorBatchNumber, AnEditedBrewKeepsItsOwnNumber)
 {
     Editor e;
-    for (int num : {3, 12, 5})
+    for (int num : { 3, 12, 5 })
         createnewrec(e.records, brew(num, "Kit"));
     Taddform& f = e.edit(2);
     retype(f.batchnoedit, "5");
     enter(f.batchnameedit);
     retype(f.batchnoedit, "3");
     enter(f.batchnameedit);
-    EXPECT_EQ(e.messages.shown, std::vector<std::string>{"Batch No. 3 already exists.  Making it 13"});
+    EXPECT_EQ(e.messages.shown, std::vector<std::string> { "Batch No. 3 already exists.  Making it 13" });
 }
 
 TEST(EditorBatchNumber, ATakenNumberKeepsTheWindowOpenOnClosing)
@@ -281,24 +293,24 @@ TEST(EditorKinds, EachKindShowsItsRowsAndIsStored)
         bool extractrows;
         int kind;
     };
-    for (const Case c : {Case{&Taddform::kitrb, true, false, kindKit},
-                         Case{&Taddform::extractrb, false, true, kindExtract},
-                         Case{&Taddform::modifiedkitrb, true, true, kindModifiedKit}}) {
+    for (const Case c : { Case { &Taddform::kitrb, true, false, kindKit },
+             Case { &Taddform::extractrb, false, true, kindExtract },
+             Case { &Taddform::modifiedkitrb, true, true, kindModifiedKit } }) {
         Editor e;
         createnewrec(e.records, brew(1, "Coopers Lager", kindModifiedKit));
         Taddform& f = e.add();
         (f.*c.button)->click();
-        for (QWidget* w : std::initializer_list<QWidget*>{f.brewkitlabel, f.brewkitscb, f.sugarlabel, f.Brewingsugarcb,
-                                                          f.kgusededit, f.kgusedspin, f.kgusedlabel})
+        for (QWidget* w : std::initializer_list<QWidget*> { f.brewkitlabel, f.brewkitscb, f.sugarlabel,
+                 f.Brewingsugarcb, f.kgusededit, f.kgusedspin, f.kgusedlabel })
             EXPECT_EQ(shown(w), c.kitrows) << w->objectName().toStdString();
-        for (QWidget* w : std::initializer_list<QWidget*>{f.extractslabel, f.extractmemo, f.kglabel, f.fermentlabel,
-                                                          f.fermkgedit, f.fermkgspin})
+        for (QWidget* w : std::initializer_list<QWidget*> {
+                 f.extractslabel, f.extractmemo, f.kglabel, f.fermentlabel, f.fermkgedit, f.fermkgspin })
             EXPECT_EQ(shown(w), c.extractrows) << w->objectName().toStdString();
-        for (QWidget* w : std::initializer_list<QWidget*>{f.wateredit, f.yeastcb, f.originalgravityedit})
+        for (QWidget* w : std::initializer_list<QWidget*> { f.wateredit, f.yeastcb, f.originalgravityedit })
             EXPECT_TRUE(shown(w));
         EXPECT_EQ(f.ismodified(), c.kind != kindModifiedKit);
         f.okbuttonClick();
         EXPECT_EQ(f.accepted().recordtype, c.kind);
-        EXPECT_EQ(f.accepted().kit, "Coopers Lager");  // hidden fields are stored all the same
+        EXPECT_EQ(f.accepted().kit, "Coopers Lager"); // hidden fields are stored all the same
     }
 }
