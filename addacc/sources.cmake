@@ -3,7 +3,6 @@ list(APPEND MALVORA_CORE_SOURCES
   addacc/combolist.cpp
   addacc/dateaids.cpp
   addacc/editorfill.cpp
-  addacc/keyfilter.cpp
   addacc/spinsteps.cpp
 )
 list(APPEND MALVORA_UI_SOURCES

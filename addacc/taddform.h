@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "addacc/keyfilter.h"
+#include "platform/keyfilter.h"
 #include "addacc/spinsteps.h"
 #include "platform/formatsettings.h"
 #include "records/brandtally.h"

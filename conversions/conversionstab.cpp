@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "platform/numberkeys.h"
+#include "platform/keyfilter.h"
 #include "platform/qtext.h"
 
 namespace {
@@ -136,8 +136,9 @@ bool ConversionsTab::numberboxkey(QLineEdit* box, QKeyEvent* key, bool allowminu
         typed = fromqs(key->text());
     else
         return false;  // Backspace, Delete, arrows and shortcuts such as Ctrl+V
-    const NumberKey verdict = numberkey(typed, allowminus, fs_);
-    switch (verdict.verdict) {
+    const KeyVerdict verdict =
+        filterkey(allowminus ? KeyFilter::signednumberkeys : KeyFilter::numberkeys, typed, fs_);
+    switch (verdict.action) {
     case KeyVerdict::accept:
         return false;
     case KeyVerdict::replace:
@@ -146,7 +147,7 @@ bool ConversionsTab::numberboxkey(QLineEdit* box, QKeyEvent* key, bool allowminu
     case KeyVerdict::nextcontrol:
         focusNextChild();
         return true;
-    case KeyVerdict::discard:
+    case KeyVerdict::refuse:
         return true;
     }
     return true;

@@ -22,5 +22,5 @@ list(APPEND MALVORA_UI_SOURCES
 
 # Shared by every number box: the editor's and the conversions tab's.
 list(APPEND MALVORA_CORE_SOURCES
-  platform/numberkeys.cpp
+  platform/keyfilter.cpp
 )

@@ -2,7 +2,7 @@
 
 #include "addacc/calcalc.h"
 #include "addacc/dateaids.h"
-#include "addacc/keyfilter.h"
+#include "platform/keyfilter.h"
 #include "addacc/spinsteps.h"
 #include "records/calendar.h"
 

@@ -1,5 +1,7 @@
-// What the editor's fields accept as typed characters. Enter moves on to the
-// next field in every filter.
+// What the number, date and text boxes accept as typed characters. Enter
+// moves on to the next control in every filter. The full stop is the decimal
+// key on every keypad, so it is taken for the locale's decimal separator and
+// a user whose locale writes 2,5 can type the fraction with either key.
 #pragma once
 
 #include <string>
@@ -10,6 +12,7 @@
 enum class KeyFilter {
     anykey, // names and free text
     numberkeys, // digits and the decimal separator; "." is taken for it
+    signednumberkeys, // as numberkeys, and the minus sign
     digitsonly, // batch number, gravities, days
     datekeys, // digits and the date separator; "-", "/" and "\" are taken for it
 };

@@ -1,4 +1,4 @@
-#include "addacc/keyfilter.h"
+#include "platform/keyfilter.h"
 
 namespace {
 
@@ -23,6 +23,10 @@ KeyVerdict filterkey(KeyFilter filter, std::string_view typed, const FormatSetti
     if (filter == KeyFilter::anykey || isdigit(typed) || typed == "\b")
         return { KeyVerdict::accept, {} };
     switch (filter) {
+    case KeyFilter::signednumberkeys:
+        if (typed == "-")
+            return { KeyVerdict::accept, {} };
+        [[fallthrough]];
     case KeyFilter::numberkeys:
         if (typed == fs.decimalSeparator || typed == ".")
             return acceptorreplace(typed, fs.decimalSeparator);
