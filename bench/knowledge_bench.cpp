@@ -1,7 +1,7 @@
 // Knowledge-base search over a 100 MB know.dat, against `grep -ciF` over the
 // same text unpacked. Budget: under 3 times grep's time.
 //   knowledge_bench [KNOW.DAT]
-// The articles come from the know.dat that the build puts beside this program,
+// The articles come from the know.dat that the build puts in the program folder,
 // repeated until the file reaches 100 MB.
 #include <algorithm>
 #include <chrono>
@@ -59,7 +59,7 @@ double bestof3(F run)
 
 int main(int argc, char* argv[])
 {
-    const fs::path know = argc > 1 ? fs::path(argv[1]) : fs::path(argv[0]).parent_path() / "know.dat";
+    const fs::path know = argc > 1 ? fs::path(argv[1]) : fs::path(MALVORA_PROGRAM_DIR) / "know.dat";
     const std::string packed = readfile(know);
     if (packed.empty()) {
         std::cerr << know << ": no knowledge base to repeat\n";

@@ -16,3 +16,9 @@ add_custom_command(
   VERBATIM)
 add_custom_target(knowledgebase ALL DEPENDS ${MALVORA_PROGRAM_DIR}/know.dat)
 # ---- end of knowledge base ---------------------------------------------------
+
+# ---- User guide: Help > Contents opens the program's path with ".html" ------
+# The guide sits in the program folder beside the program, under the
+# program's own name.
+configure_file(${CMAKE_SOURCE_DIR}/data/guide/malvora.html ${MALVORA_PROGRAM_DIR}/malvora.html COPYONLY)
+# ---- end of user guide -------------------------------------------------------

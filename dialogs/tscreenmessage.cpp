@@ -4,8 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+
+#include "dialogs/centre.h"
 
 TScreenMessage::TScreenMessage(QWidget* parent) : QDialog(parent)
 {
@@ -45,6 +46,5 @@ TScreenMessage::TScreenMessage(QWidget* parent) : QDialog(parent)
 void TScreenMessage::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* where = screen())
-        move(where->availableGeometry().center() - rect().center());
+    centreonscreen(this);
 }

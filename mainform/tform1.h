@@ -36,6 +36,7 @@ class QTimer;
 class QToolBar;
 class QKeyEvent;
 class LinkLabel;
+class ConversionsTab;
 class KnowledgeTab;
 
 // What the window needs from the world around it; tests give their own.
@@ -90,6 +91,7 @@ public:
     QLabel* shoppinglabel = nullptr;
     LinkLabel* linklabel = nullptr;
     KnowledgeTab* kbtab = nullptr;  // the "Knowledge base" tab's contents
+    ConversionsTab* conversionstab = nullptr;  // the "Conversions" tab's contents
     QLabel* StatusBar1 = nullptr;  // the status bar's one panel
     QToolBar* ToolBar1 = nullptr;
     QTimer* Timer = nullptr;   // blanks the list in hiding mode 1

@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+#include "conversions/conversionstab.h"
 #include "mainform/orvanti.h"
 #include "mainform/tform1.h"
 #include "mainform/tsortgrid.h"
@@ -82,6 +83,9 @@ void TForm1::createcontrols()
     createbrewssheet();
     createshoppingsheet();
     createlinkssheet();
+    conversionstab = new ConversionsTab(formatsettings, conversionsheet);
+    (new QVBoxLayout(conversionsheet))->addWidget(conversionstab);
+    connect(this, &TForm1::conversionsheetShown, conversionstab, &ConversionsTab::visit);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(10, 6, 10, 4);

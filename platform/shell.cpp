@@ -5,6 +5,7 @@
 
 void shellopen(const QString& fileoraddress)
 {
-    const QUrl url = fileoraddress.contains("://") ? QUrl(fileoraddress) : QUrl::fromLocalFile(fileoraddress);
+    const bool address = fileoraddress.contains("://") || fileoraddress.startsWith("mailto:", Qt::CaseInsensitive);
+    const QUrl url = address ? QUrl(fileoraddress) : QUrl::fromLocalFile(fileoraddress);
     QDesktopServices::openUrl(url);
 }

@@ -21,3 +21,8 @@ list(APPEND MALVORA_UI_SOURCES
   platform/singleinstance.cpp
   platform/systemlocale.cpp
 )
+
+# Shared by every number box: the editor's and the conversions tab's.
+list(APPEND MALVORA_CORE_SOURCES
+  platform/keyfilter.cpp
+)

@@ -10,8 +10,6 @@ list(APPEND MALVORA_CORE_SOURCES
   reports/labelsreport.cpp
   reports/csvexport.cpp
 )
-# The report notice lives with the other small dialogs but is listed here.
 list(APPEND MALVORA_UI_SOURCES
   reports/reportrun.cpp
-  dialogs/tscreenmessage.cpp
 )

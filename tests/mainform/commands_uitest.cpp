@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -136,11 +137,13 @@ TEST_F(CommandsTest, KnowledgeAndConversionsTabsAreToldWhenShown)
 
 TEST_F(CommandsTest, ShortcutsWorkOnlyWhileTheirItemIsEnabled)
 {
+    ModalCloser closer;  // the editor opens
     TriggerCount add(form->Addaccount1);
     TriggerCount edit(form->Editaccount1);
     form->searchedit->setFocus();
     presskey(form->searchedit, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(add.count, 1) << "Ctrl+A adds a brew even in the search box";
+    QApplication::setActiveWindow(form.get());  // back from the editor
     presskey(form->grid, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(edit.count, 1);
 
@@ -165,11 +168,17 @@ TEST_F(CommandsTest, CtrlFFocusesTheSearchBoxOnlyOnTheBrewsTab)
 
 TEST_F(CommandsTest, ListKeysReachTheBrewCommands)
 {
+    ModalCloser closer;  // the editor opens
     TriggerCount edit(form->Editaccount1);
     TriggerCount remove(form->Deleteaccount1);
     TriggerCount properties(form->Properties1);
     presskey(form->grid, Qt::Key_Return);
     presskey(form->grid, Qt::Key_Delete);
+    // Alt+Enter opens the File properties dialog; close it again.
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
     presskey(form->grid, Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(edit.count, 1);
     EXPECT_EQ(remove.count, 1);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -125,6 +126,23 @@ protected:
         }
         return true;
     }
+};
+
+// Closes, unanswered, whatever modal window a command opens while it lives,
+// for tests that trigger commands without working in their windows.
+class ModalCloser {
+public:
+    ModalCloser()
+    {
+        timer_.callOnTimeout([] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->hide();
+        });
+        timer_.start(20);
+    }
+
+private:
+    QTimer timer_;
 };
 
 // Counts the times an action is triggered.
