@@ -121,16 +121,10 @@ public:
         else
             integer(value);
     }
-    void real(double value)
-    {
-        const std::size_t from = start();
-        appendgeneral(line_, value, fs_);
-        finish(from);
-    }
+    void real(double value) { finish(general(value)); }
     void realorblank(double value)
     {
-        const std::size_t from = start();
-        appendgeneral(line_, value, fs_);
+        const std::size_t from = general(value);
         if (blankifsentinel(tail(from), "-10000").empty())
             line_.resize(from);
         else
@@ -164,6 +158,13 @@ private:
     }
     // Where the next field's text starts.
     std::size_t start() { return next().size(); }
+    // Writes the value's general form as the next field; returns where it starts.
+    std::size_t general(double value)
+    {
+        const std::size_t from = start();
+        appendgeneral(line_, value, fs_);
+        return from;
+    }
     std::string_view tail(std::size_t from) const { return std::string_view(line_).substr(from); }
     // The field written from `from` on, as single-byte text and quoted where
     // it must be.
