@@ -28,8 +28,13 @@ bool fewdecimals(double magnitude, Decimal& d)
         const double scaled = magnitude * powers[k];
         if (scaled >= 0x1p50)
             return false;
-        // Below 2^50 adding a half is exact, so this rounds to the nearest.
+        // A number of k decimals that reads back as the magnitude lies within
+        // a quarter of `scaled` (an eighth for the spacing of the doubles, an
+        // eighth for the product's rounding), and only then is the division
+        // worth doing. So near, adding a half finds it.
         const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
+        if (std::fabs(scaled - static_cast<double>(whole)) > 0.25)
+            continue;
         if (whole != 0 && static_cast<double>(whole) / powers[k] == magnitude) {
             const auto end = std::to_chars(d.digits, d.digits + Decimal::maxdigits, whole).ptr;
             d.count = int(end - d.digits);

@@ -12,11 +12,6 @@ bool isnotgiven(double value)
 
 std::string getshortstring(const tbrewkitstring& s) { return std::string(shortstringview(s)); }
 
-std::string_view shortstringview(const tbrewkitstring& s)
-{
-    return {s.text, std::min<std::size_t>(s.len, shortstringmax)};
-}
-
 void setshortstring(tbrewkitstring& s, std::string_view text)
 {
     const std::size_t len = std::min(text.size(), shortstringmax);

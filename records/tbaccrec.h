@@ -126,7 +126,10 @@ enum BrewKind : std::int32_t { kindKit = 0, kindExtract = 1, kindModifiedKit = 2
 // Reads a short string: at most 100 bytes, whatever its length byte says.
 std::string getshortstring(const tbrewkitstring& s);
 // The same text read in place, valid while the record lives.
-std::string_view shortstringview(const tbrewkitstring& s);
+inline std::string_view shortstringview(const tbrewkitstring& s)
+{
+    return {s.text, s.len < shortstringmax ? s.len : shortstringmax};
+}
 // Stores single-byte text, cut to 100 bytes; the bytes after it become zero.
 void setshortstring(tbrewkitstring& s, std::string_view text);
 
