@@ -5,7 +5,8 @@
 #include "records/calendar.h"
 
 DatePattern::DatePattern(std::string_view format, std::string_view separator)
-    : format_(format), separator_(separator)
+    : format_(format)
+    , separator_(separator)
 {
     for (std::size_t i = 0; i < format.size();) {
         const char token = lower(format[i]);
@@ -13,11 +14,11 @@ DatePattern::DatePattern(std::string_view format, std::string_view separator)
             const std::size_t width = runlength(format, i);
             i += width;
             const Part part = token == 'd' ? Part::day : token == 'm' ? Part::month : Part::year;
-            steps_.push_back({part, width >= (part == Part::year ? 3u : 2u), {}});
+            steps_.push_back({ part, width >= (part == Part::year ? 3u : 2u), {} });
             continue;
         }
         if (steps_.empty() || steps_.back().part != Part::text)
-            steps_.push_back({Part::text, false, {}});
+            steps_.push_back({ Part::text, false, {} });
         steps_.back().text += format[i] == '/' ? separator : format.substr(i, 1);
         ++i;
     }
@@ -30,9 +31,15 @@ void DatePattern::append(std::string& out, const CivilDate& date) const
     TailWriter writer(out, room_);
     for (const Step& step : steps_) {
         switch (step.part) {
-        case Part::text: writer.put(step.text); break;
-        case Part::day: writer.putnumber(date.day, step.wide ? 2 : 1); break;
-        case Part::month: writer.putnumber(date.month, step.wide ? 2 : 1); break;
+        case Part::text:
+            writer.put(step.text);
+            break;
+        case Part::day:
+            writer.putnumber(date.day, step.wide ? 2 : 1);
+            break;
+        case Part::month:
+            writer.putnumber(date.month, step.wide ? 2 : 1);
+            break;
         case Part::year:
             if (step.wide)
                 writer.putnumber(date.year, 4);

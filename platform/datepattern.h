@@ -29,7 +29,7 @@ private:
     enum class Part : char { text, day, month, year };
     struct Step {
         Part part;
-        bool wide;        // dd, mm and yyyy rather than d, m and yy
+        bool wide; // dd, mm and yyyy rather than d, m and yy
         std::string text; // the literal text of a text step
     };
 

@@ -70,8 +70,9 @@ std::string formattime(TDateTime date, const FormatSettings& fs)
             ++i;
             continue;
         }
-        const int width = runlength(format, i) >= 2 ? 2 : 1;
-        i += runlength(format, i);
+        const std::size_t run = runlength(format, i);
+        i += run;
+        const int width = run >= 2 ? 2 : 1;
         if (token == 'h')
             appendnumber(out, twelvehour ? (hour % 12 == 0 ? 12 : hour % 12) : hour, width);
         else if (token == 'n')

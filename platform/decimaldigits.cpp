@@ -21,9 +21,8 @@ void striptrailingzeros(Decimal& d)
 // the first k that works gives the fewest digits.
 bool fewdecimals(double magnitude, Decimal& d)
 {
-    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double powers[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12,
+        1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
     for (int k = 0; k < int(std::size(powers)); ++k) {
         const double scaled = magnitude * powers[k];
         if (scaled >= 0x1p50)
@@ -62,7 +61,7 @@ void anydecimal(double magnitude, Decimal& d)
     striptrailingzeros(d);
 }
 
-}  // namespace
+} // namespace
 
 Decimal todecimal(double value)
 {

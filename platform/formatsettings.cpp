@@ -122,7 +122,8 @@ std::string formatgrouped(std::int64_t value, const FormatSettings& fs)
     // The magnitude as unsigned, so that the most negative value has one too.
     const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : value;
     char digits[24];
-    const std::size_t count = std::size_t(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+    const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const std::size_t count = std::size_t(end - digits);
     std::string out = value < 0 ? "-" : "";
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0 && (count - i) % 3 == 0)

@@ -7,7 +7,10 @@
 
 #include "platform/tailwriter.h"
 
-inline char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+inline char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
 // The length of the run of the same letter (either case) starting at i.
 inline std::size_t runlength(std::string_view format, std::size_t i)
@@ -19,4 +22,7 @@ inline std::size_t runlength(std::string_view format, std::size_t i)
 }
 
 // A number of at least `width` digits, zeros in front.
-inline void appendnumber(std::string& out, int n, int width) { TailWriter(out, TailWriter::introom).putnumber(n, width); }
+inline void appendnumber(std::string& out, int n, int width)
+{
+    TailWriter(out, TailWriter::introom).putnumber(n, width);
+}

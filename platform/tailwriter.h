@@ -17,7 +17,8 @@ public:
     static constexpr std::size_t introom = 11;
 
     // Takes at most `room` characters before it goes.
-    TailWriter(std::string& out, std::size_t room) : out_(out)
+    TailWriter(std::string& out, std::size_t room)
+        : out_(out)
     {
         if (room > sizeof local_)
             spill_ = std::make_unique<char[]>(room);

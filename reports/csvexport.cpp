@@ -204,8 +204,8 @@ void buildcsvline(CsvLine& line, const tbaccrec& rec)
     line.integerorblank(rec.days2);
     line.realorblank(rec.brewtemp);
     // The five additives in one field, joined by single CRs.
-    line.joined({shortstringview(rec.add1), shortstringview(rec.add2), shortstringview(rec.add3), shortstringview(rec.add4),
-                 shortstringview(rec.add5)},
+    line.joined({shortstringview(rec.add1), shortstringview(rec.add2), shortstringview(rec.add3),
+                 shortstringview(rec.add4), shortstringview(rec.add5)},
                 '\r');
     line.text(shortstringview(rec.batchname));
     line.integer(rec.appearance);

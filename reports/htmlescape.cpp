@@ -8,14 +8,18 @@ namespace {
 std::string_view reference(char c)
 {
     switch (c) {
-    case '&': return "&amp;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    default: return "&quot;";
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    default:
+        return "&quot;";
     }
 }
 
-}  // namespace
+} // namespace
 
 void appendescaped(std::string& out, std::string_view text)
 {

@@ -18,7 +18,8 @@ namespace {
 std::string expected(double value)
 {
     char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
+    const auto end
+        = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific).ptr;
     const char* e = std::find(static_cast<const char*>(buf), static_cast<const char*>(end), 'e');
     std::string digits;
     for (const char* p = buf; p != e; ++p)
