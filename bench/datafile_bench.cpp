@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/fakemessages.h"
+#include "bench/benchbrews.h"
 #include "records/datafile.h"
 
 namespace {
@@ -63,9 +64,7 @@ int main(int argc, char** argv)
     RecordList list;
     list.reserve(static_cast<std::size_t>(brews));
     for (int i = 0; i < brews; ++i) {
-        BrewFields f = examplerecord(40000.0 + i);
-        f.num = i + 1;
-        f.kit = "Kit " + std::to_string(i % 500);
+        BrewFields f = benchbrew(i);
         createnewrec(list, f);
     }
     FakeMessages messages;

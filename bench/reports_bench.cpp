@@ -15,6 +15,7 @@
 
 #include "mainform/brewrows.h"
 #include "platform/fakemessages.h"
+#include "bench/benchbrews.h"
 #include "records/fileops.h"
 #include "reports/brewsreport.h"
 #include "reports/csvexport.h"
@@ -115,9 +116,7 @@ int main(int argc, char** argv)
     RecordList list;
     list.reserve(static_cast<std::size_t>(brews));
     for (int i = 0; i < brews; ++i) {
-        BrewFields f = examplerecord(40000.0 + i);
-        f.num = i + 1;
-        f.kit = "Kit " + std::to_string(i % 500);
+        BrewFields f = benchbrew(i);
         f.recordtype = i % 3;
         f.fermkgused = i % 3 ? 1.25 : notgivenreal;
         f.notes = "Brewed on a cold day, \"very\" clear.\r\nBottled early.";
